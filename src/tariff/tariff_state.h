@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tolvane {
+
+// Which kind of telephone is called. It is read from the window when a conversion starts and
+// is not part of the state.
+enum class DestinationKind { HOrGeneral, Mobile };
+
+enum class ConversionDirection { TimeToCharge, ChargeToTime };
+
+// The indices below are those of the option buttons that select each choice.
+enum class PlanIndex : std::int16_t { SuperPackL = 0, SuperPackS = 1, StandardPlan = 2 };
+
+enum class TimeBandIndex : std::int16_t {
+    LateNight = 0,
+    Evening = 1,
+    Daytime = 2,
+    HolidayDaytime = 3
+};
+
+enum class DistanceBandIndex : std::int16_t {
+    SameArea = 0,
+    Adjacent30km = 1,
+    Upto60km = 2,
+    Upto100km = 3,
+    Upto160km = 4,
+    Over160km = 5,
+};
+
+inline constexpr std::int16_t kTimeBandCount = 4;
+inline constexpr std::int16_t kDistanceBandCount = 6;
+inline constexpr std::size_t kRateTableSize = 24;
+
+// Position of the unit length for a distance band and a time band in the flat rate table:
+// the distance band varies fastest, in the order the table file lists the values.
+constexpr std::size_t RateTablePosition(std::int16_t distanceBand, std::int16_t timeBand) {
+    return static_cast<std::size_t>(timeBand * kDistanceBandCount + distanceBand);
+}
+
+// Everything a conversion depends on besides the typed number and the destination, plus the
+// latest result and the program directory. Default-constructed, every member is zero or empty.
+struct TariffState {
+    // Multiplier of the selected plan. Held as a binary32 value on purpose: the conversions
+    // widen exactly this value, and 0.9f is not the double 0.9.
+    float PlanFactor = 0.0f;
+    std::int32_t LastResult = 0;
+    std::int16_t DistanceBand = 0;
+    std::int16_t TimeBand = 0;
+    // Program directory, always ending in '/'.
+    std::string AppDir;
+    // Seconds per 10-yen unit at factor 1.0, at RateTablePosition(distance, time band).
+    std::array<std::int16_t, kRateTableSize> RateTable{};
+
+    // The start-up selections: the first plan, the first time band, the first distance band.
+    void ResetSelections();
+    // Unknown plan indices leave the factor as it is.
+    void SelectPlan(std::int16_t index);
+    void SelectTimeBand(std::int16_t index);
+    void SelectDistanceBand(std::int16_t index);
+    // The unit length of the selected bands. Throws RuntimeFailure when the distance band, and
+    // then the time band, is out of range.
+    std::int16_t UnitSeconds() const;
+};
+
+// The binary32 factor of one of the three plans.
+float PlanFactorOf(PlanIndex plan);
+
+}  // namespace tolvane
