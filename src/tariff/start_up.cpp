@@ -1,0 +1,25 @@
+#include "tariff/start_up.h"
+
+#include <string>
+
+#include "ratetable/rate_table_file.h"
+#include "runtime/program_dir.h"
+
+namespace tolvane {
+
+void PrepareAtStartUp(TariffState& state, const ShowMessage& showMessage) {
+    PrepareAtStartUp(state, showMessage, ProgramDir());
+}
+
+void PrepareAtStartUp(TariffState& state, const ShowMessage& showMessage,
+                      std::string_view programDir) {
+    state.AppDir = programDir;
+    // A root directory already ends in the separator and keeps just that one.
+    if (LastChar(state.AppDir) != "/") {
+        state.AppDir += '/';
+    }
+    LoadRateTable(state, showMessage);
+    state.ResetSelections();
+}
+
+}  // namespace tolvane
