@@ -1,7 +1,16 @@
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    std::puts(
-        "Tolvane: the tariff engine is built and tested; the calculator window is not built yet.");
-    return 0;
+#include "mainwindow/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // Matches the desktop entry, so the desktop groups the window under it.
+    QApplication::setApplicationName(QStringLiteral("tolvane"));
+    QApplication::setDesktopFileName(QStringLiteral("tolvane"));
+
+    tolvane::MainF window;
+    // The rate table is read before the window is first seen; a message about it comes first.
+    window.Form_Load();
+    window.show();
+    return QApplication::exec();
 }

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace tolvane {
 namespace {

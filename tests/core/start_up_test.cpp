@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "common/temp_dir.h"
 #include "ratetable/rate_table_file.h"
 #include "runtime/program_dir.h"
 #include "tariff/conversion.h"
-#include "temp_dir.h"
 
 namespace tolvane {
 namespace {

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# End-to-end smoke test of the real program in a real X server (Xvfb), driven by xdotool.
+#   smoke_test.sh PROGRAM TABLE
+# PROGRAM is run through its path as given (a symbolic link is fine) from a copy beside TABLE,
+# and once more without a table beside it.
+set -euo pipefail
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test)"; exit 77; }
+done
+
+program=$(readlink -f "$1")
+table=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private X server on a free display number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+# The visible top-level windows titled "Tolvane", one id a line.
+windows() { xdotool search --onlyvisible --name '^Tolvane$' 2>/dev/null || true; }
+size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+
+# Waits until exactly $1 such windows are up; prints their ids.
+await_windows() {
+    local want=$1 ids
+    for _ in $(seq 150); do
+        ids=$(windows)
+        if [ "$(printf '%s' "$ids" | grep -c .)" -eq "$want" ]; then
+            printf '%s\n' "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "expected $want window(s) titled Tolvane, have: $(windows | tr '\n' ' ')"
+}
+
+# The window of these ids that is (or is not) the 346x343 calculator.
+main_of() { for id in $1; do [ "$(size_of "$id")" = 346x343 ] && echo "$id"; done; }
+other_of() { for id in $1; do [ "$(size_of "$id")" != 346x343 ] && echo "$id"; done; }
+
+press_in() { xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "$2"; }
+
+echo "with table.csv beside the program"
+mkdir "$work/with" "$work/with/bin"
+cp "$program" "$work/with/tolvane"
+cp "$table" "$work/with/table.csv"
+ln -s ../tolvane "$work/with/bin/tolvane"
+(cd / && exec "$work/with/bin/tolvane") &
+pids+=($!)
+ids=$(await_windows 1)
+main=$(main_of "$ids")
+[ -n "$main" ] || fail "the first window is not the 346x343 calculator ($(size_of "$ids"))"
+press_in "$main" alt+a
+ids=$(await_windows 2)
+box=$(other_of "$ids")
+[ -n "$box" ] || fail "Alt+A brought up no message box"
+press_in "$box" Return
+await_windows 1 >/dev/null
+kill "${pids[-1]}"
+
+echo "without table.csv"
+mkdir "$work/without"
+cp "$program" "$work/without/tolvane"
+(cd / && exec "$work/without/tolvane") &
+pids+=($!)
+ids=$(await_windows 1)
+[ -z "$(main_of "$ids")" ] || fail "the calculator appeared before the table message"
+press_in "$ids" Return
+ids=$(await_windows 1)
+for _ in $(seq 100); do
+    ids=$(windows)
+    [ -n "$(main_of "$ids")" ] && break
+    sleep 0.1
+done
+[ -n "$(main_of "$ids")" ] || fail "the calculator did not open after the table message"
+echo "smoke test passed"

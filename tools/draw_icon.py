@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Draws the Tolvane icon: a desk telephone with a yen coin, in the 16-colour VGA palette.
+
+Writes data/icons/tolvane-16.xpm and tolvane-32.xpm. Shapes are sampled 8x8 per pixel and each
+pixel takes the colour most of its samples have, so edges stay crisp in 16 colours.
+"""
+import math
+import pathlib
+from collections import Counter
+
+PALETTE = {  # XPM key: colour
+    ".": "None",
+    "k": "#000000",  # black
+    "n": "#000080",  # navy
+    "b": "#0000FF",  # blue
+    "w": "#FFFFFF",  # white
+    "s": "#C0C0C0",  # silver
+    "y": "#FFFF00",  # yellow
+    "o": "#808000",  # olive
+    "m": "#800000",  # maroon
+}
+
+
+def in_round_rect(x, y, x0, y0, x1, y1, r):
+    if not (x0 <= x <= x1 and y0 <= y <= y1):
+        return False
+    cx = min(max(x, x0 + r), x1 - r)
+    cy = min(max(y, y0 + r), y1 - r)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+
+# The yen sign, drawn by hand for each size: a Y over two bars.
+YEN = {
+    16: ["X...X", ".X.X.", "XXXXX", "..X..", "XXXXX", "..X.."],
+    32: [
+        "XX.......XX",
+        ".XX.....XX.",
+        "..XX...XX..",
+        "...XX.XX...",
+        "....XXX....",
+        "XXXXXXXXXXX",
+        "XXXXXXXXXXX",
+        "....XXX....",
+        "XXXXXXXXXXX",
+        "XXXXXXXXXXX",
+        "....XXX....",
+        "....XXX....",
+    ],
+}
+COIN_CENTRE, COIN_RADIUS = (0.72, 0.72), 0.27
+
+
+def colour_at(x, y, small):
+    """Colour key at (x, y) in the unit square."""
+    d = math.hypot(x - COIN_CENTRE[0], y - COIN_CENTRE[1])
+    if d <= COIN_RADIUS:
+        return "o" if d >= COIN_RADIUS - (0.07 if small else 0.05) else "y"
+    # Handset: a bar with two ends turned down, resting on the body.
+    if in_round_rect(x, y, 0.02, 0.10, 0.98, 0.27, 0.08):
+        return "k" if y > 0.22 else "n"
+    if in_round_rect(x, y, 0.02, 0.10, 0.24, 0.38, 0.07) or in_round_rect(
+        x, y, 0.76, 0.10, 0.98, 0.38, 0.07
+    ):
+        return "n"
+    # Body: a trapezoid, wider at the foot.
+    if 0.40 <= y <= 0.88:
+        t = (y - 0.40) / 0.48
+        half = 0.30 + 0.16 * t
+        if abs(x - 0.5) <= half:
+            dial = math.hypot(x - 0.34, y - 0.62)
+            if dial <= 0.05:
+                return "n"
+            if dial <= 0.16:
+                return "w" if not small else "s"
+            return "b" if y < 0.84 else "n"
+    return "."
+
+
+def render(size):
+    samples = 8
+    small = size <= 16
+    rows = []
+    for py in range(size):
+        row = ""
+        for px in range(size):
+            votes = Counter(
+                colour_at((px + (i + 0.5) / samples) / size, (py + (j + 0.5) / samples) / size, small)
+                for i in range(samples)
+                for j in range(samples)
+            )
+            row += votes.most_common(1)[0][0]
+        rows.append(row)
+    glyph = YEN[size]
+    top = round(COIN_CENTRE[1] * size - len(glyph) / 2)
+    left = round(COIN_CENTRE[0] * size - len(glyph[0]) / 2)
+    for gy, line in enumerate(glyph):
+        row = list(rows[top + gy])
+        for gx, mark in enumerate(line):
+            if mark == "X":
+                row[left + gx] = "m"
+        rows[top + gy] = "".join(row)
+    return rows
+
+
+def write_xpm(path, size):
+    rows = render(size)
+    used = sorted({c for row in rows for c in row})
+    lines = [
+        "/* XPM */",
+        f"static const char *tolvane_{size}[] = {{",
+        f'"{size} {size} {len(used)} 1",',
+    ]
+    lines += [f'"{c} c {PALETTE[c]}",' for c in used]
+    lines += [f'"{row}",' for row in rows[:-1]] + [f'"{rows[-1]}"', "};"]
+    path.write_text("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    out = pathlib.Path(__file__).resolve().parent.parent / "data" / "icons"
+    out.mkdir(parents=True, exist_ok=True)
+    for size in (16, 32):
+        write_xpm(out / f"tolvane-{size}.xpm", size)
