@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Draws the Tolvane icon: a desk telephone with a yen coin, in the 16-colour VGA palette.
 
-Writes data/icons/tolvane-16.xpm and tolvane-32.xpm. Shapes are sampled 8x8 per pixel and each
+Writes data/icons/tolvane-16.xpm and tolvane-32.xpm (the window icon) and the same pictures as
+PNG files for the desktop's icon theme. Shapes are sampled 8x8 per pixel and each
 pixel takes the colour most of its samples have, so edges stay crisp in 16 colours.
 """
 import math
 import pathlib
+import struct
+import zlib
 from collections import Counter
 
 PALETTE = {  # XPM key: colour
@@ -115,8 +118,30 @@ def write_xpm(path, size):
     path.write_text("\n".join(lines) + "\n")
 
 
+def write_png(path, size):
+    """The same picture as an RGBA PNG, written with the standard library alone."""
+    rows = render(size)
+
+    def rgba(key):
+        colour = PALETTE[key]
+        if colour == "None":
+            return b"\0\0\0\0"
+        return bytes(int(colour[i : i + 2], 16) for i in (1, 3, 5)) + b"\xff"
+
+    raw = b"".join(b"\0" + b"".join(rgba(c) for c in row) for row in rows)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    path.write_bytes(
+        b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    )
+
+
 if __name__ == "__main__":
     out = pathlib.Path(__file__).resolve().parent.parent / "data" / "icons"
     out.mkdir(parents=True, exist_ok=True)
     for size in (16, 32):
         write_xpm(out / f"tolvane-{size}.xpm", size)
+        write_png(out / f"tolvane-{size}.png", size)

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # End-to-end smoke test of the real program in a real X server (Xvfb), driven by xdotool.
-#   smoke_test.sh PROGRAM TABLE
-# PROGRAM is run through its path as given (a symbolic link is fine) from a copy beside TABLE,
-# and once more without a table beside it.
+#   smoke_test.sh PROGRAM [TABLE]
+# With TABLE, a copy of PROGRAM is run beside a copy of TABLE (through a symbolic link from
+# another directory); without it, PROGRAM is run where it is installed (a link is fine), with
+# the table its real file has beside it. Then a copy is run with no table beside it.
 set -euo pipefail
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test)"; exit 77; }
 done
 
+launcher=$1
 program=$(readlink -f "$1")
-table=$2
+table=${2:-}
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -57,11 +59,14 @@ other_of() { for id in $1; do [ "$(size_of "$id")" != 346x343 ] && echo "$id"; d
 press_in() { xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "$2"; }
 
 echo "with table.csv beside the program"
-mkdir "$work/with" "$work/with/bin"
-cp "$program" "$work/with/tolvane"
-cp "$table" "$work/with/table.csv"
-ln -s ../tolvane "$work/with/bin/tolvane"
-(cd / && exec "$work/with/bin/tolvane") &
+if [ -n "$table" ]; then
+    mkdir "$work/with" "$work/with/bin"
+    cp "$program" "$work/with/tolvane"
+    cp "$table" "$work/with/table.csv"
+    ln -s ../tolvane "$work/with/bin/tolvane"
+    launcher="$work/with/bin/tolvane"
+fi
+(cd / && exec "$launcher") &
 pids+=($!)
 ids=$(await_windows 1)
 main=$(main_of "$ids")
