@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -98,6 +99,7 @@ class MainWindowTest : public QObject {
     void enterAndEscapePressNothing();
     void tableMessageComesBeforeTheWindow();
     void realMessageBoxHasTitleIconAndText();
+    void millionCharacterInputs();
 };
 
 void MainWindowTest::startsWithTheDefaultsChecked() {
@@ -463,6 +465,32 @@ void MainWindowTest::tableMessageComesBeforeTheWindow() {
     QVERIFY(window->isVisible());
 }
 
+namespace {
+
+struct CapturedBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QString answerWhileShown;
+};
+
+// Presses the button, finds the message box it brings up, notes what it shows and presses OK.
+CapturedBox PressAndDismiss(QPushButton* button, QLineEdit* output) {
+    CapturedBox captured;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        captured = {box->windowTitle(), box->text(), box->icon(),
+                    static_cast<int>(box->buttons().size()), output->text()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    button->click();
+    return captured;
+}
+
+}  // namespace
+
 void MainWindowTest::realMessageBoxHasTitleIconAndText() {
     tolvane::testing::TempDir dir;
     dir.Write("table.csv", kEvenTable);
@@ -471,26 +499,56 @@ void MainWindowTest::realMessageBoxHasTitleIconAndText() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString answerWhileShown;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        answerWhileShown = window.Text2->text();
-        QCOMPARE(box->buttons().size(), 1);
-        box->button(QMessageBox::Ok)->click();
-    });
-    window.Command1[0]->click();
-
-    QCOMPARE(title, QString("Tolvane"));
-    QCOMPARE(icon, QMessageBox::Information);
-    QCOMPARE(text, QString("0分間の通話で料金は約9円です。"));
-    QCOMPARE(answerWhileShown, QString("0"));
+    CapturedBox box = PressAndDismiss(window.Command1[0], window.Text2);
+    QCOMPARE(box.title, QString("Tolvane"));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.text, QString("0分間の通話で料金は約9円です。"));
+    QCOMPARE(box.buttons, 1);
+    QCOMPARE(box.answerWhileShown, QString("0"));
     QCOMPARE(window.Text2->text(), QString("9"));
+
+    window.Text1->setText("-1");
+    box = PressAndDismiss(window.Command1[0], window.Text2);
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.text, QString(kFailure));
+
+    // A pasted megabyte is announced quickly, its beginning and its answer shown.
+    window.Text1->setText("1" + QString(999'999, QChar('0')) + "e-999999");
+    QElapsedTimer clock;
+    clock.start();
+    box = PressAndDismiss(window.Command1[0], window.Text2);
+    QVERIFY2(clock.elapsed() < 5'000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(box.text.size() < 300);
+    QVERIFY(box.text.startsWith("1000"));
+    QVERIFY(box.text.endsWith("e-999999分間の通話で料金は約18円です。"));
+    QCOMPARE(window.Text2->text(), QString("18"));
+}
+
+void MainWindowTest::millionCharacterInputs() {
+    constexpr qsizetype kMillion = 1'000'000;
+    Harness window;
+    QElapsedTimer clock;
+    clock.start();
+
+    const QString minutes = "1" + QString(kMillion - 1, QChar(' '));
+    window->Text1->setText(minutes);
+    QTest::mouseClick(window->Command1[0], Qt::LeftButton);
+    QCOMPARE(window.shown.size(), std::size_t{1});
+    QCOMPARE(window.shown[0].text, minutes + "分間の通話で料金は約18円です。");
+    QCOMPARE(window->Text2->text(), QString("18"));
+
+    window->Text2->setText(QString(kMillion, QChar(u'９')));  // far beyond any double
+    QTest::mouseClick(window->Command1[1], Qt::LeftButton);
+    QCOMPARE(window.shown.size(), std::size_t{2});
+    QCOMPARE(window.shown[1].text, QString(kFailure));
+    QCOMPARE(window->Text1->text(), minutes);
+
+    window->Text2->setText("0." + QString(kMillion, QChar('0')) + "1");  // too small to matter
+    QTest::mouseClick(window->Command1[1], Qt::LeftButton);
+    QCOMPARE(window.shown.size(), std::size_t{3});
+    QCOMPARE(window.shown[2].style, MessageStyle::Information);
+    QCOMPARE(window->Text1->text(), QString("0"));
+    QVERIFY2(clock.elapsed() < 30'000, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_MAIN(MainWindowTest)
