@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all configure build run test sanitize native fuzz bench format clean
+.PHONY: all configure build app run install deb test sanitize native fuzz bench bench-startup format clean
 
 all: build
 
@@ -16,8 +16,21 @@ configure:
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	$(BUILD_DIR)/app/tolvane
+# Only the program, in build-app/: no test or benchmark libraries needed.
+app:
+	cmake -S . -B build-app -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF \
+	    -DTOLVANE_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	cmake --build build-app -j $(JOBS) --target tolvane
+
+run: app
+	build-app/app/tolvane
+
+PREFIX ?= /usr/local
+install: app
+	cmake --install build-app --prefix $(PREFIX)
+
+deb: app
+	cd build-app && cpack -G DEB
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
@@ -53,8 +66,14 @@ fuzz:
 bench: build
 	$(BUILD_DIR)/bench/conversion_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+# Launch to first paint and peak memory, the calculator against a bare Qt window, on the
+# offscreen platform and in a real X server.
+bench-startup: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/startup/startup_bench --runs 30
+	QT_QPA_PLATFORM=xcb xvfb-run -a $(BUILD_DIR)/bench/startup/startup_bench --runs 30
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize build-native build-fuzz
+	rm -rf build build-app build-sanitize build-native build-fuzz

@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QFont>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include <QStringList>
 
 #include "mainwindow/message_box.h"
+#include "mainwindow/window_icon.h"
 #include "mainwindow/window_layout.h"
 #include "runtime/error_trap.h"
 #include "runtime/int_to_text.h"
@@ -75,10 +75,7 @@ MainF::MainF(ShowMessage showMessage, std::string programDir, QWidget* parent)
       showMessage_(showMessage ? std::move(showMessage) : MessageBoxShower(this)),
       programDir_(programDir.empty() ? ProgramDir() : std::move(programDir)) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tolvane-16.xpm"));
-    icon.addFile(QStringLiteral(":/icons/tolvane-32.xpm"));
-    setWindowIcon(icon);
+    setWindowIcon(WindowIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
 
     BuildControls();

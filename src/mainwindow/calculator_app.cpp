@@ -1,0 +1,25 @@
+#include "mainwindow/calculator_app.h"
+
+#include <QApplication>
+
+#include "mainwindow/main_window.h"
+
+namespace tolvane {
+
+int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& beforeShow) {
+    QApplication application(argc, argv);
+    // Matches the desktop entry, so the desktop groups the window under it.
+    QApplication::setApplicationName(QStringLiteral("tolvane"));
+    QApplication::setDesktopFileName(QStringLiteral("tolvane"));
+
+    MainF window;
+    // The rate table is read before the window is first seen; a message about it comes first.
+    window.Form_Load();
+    if (beforeShow) {
+        beforeShow(window);
+    }
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace tolvane

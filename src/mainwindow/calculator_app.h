@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+namespace tolvane {
+
+class MainF;
+
+// Runs the calculator as the program does: the application object, the window, the rate
+// table (its message, if any, before the window appears), then the event loop until the
+// window is closed. `beforeShow` lets a caller look at the window before it is first shown.
+int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& beforeShow = {});
+
+}  // namespace tolvane
