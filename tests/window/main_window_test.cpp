@@ -3,7 +3,6 @@
 #include <bit>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include <QApplication>
@@ -27,40 +26,50 @@ using tolvane::MessageStyle;
 
 namespace {
 
-constexpr auto kFailure = "アルゴリズム内でエラーが発生しました。作者に連絡してください。";
+const QString kFailure = "アルゴリズム内でエラーが発生しました。作者に連絡してください。";
 // Every unit lasts 60 seconds: easy sums.
-constexpr auto kEvenTable =
+const char* const kEvenTable =
     "60,60,60,60,60,60\n60,60,60,60,60,60\n60,60,60,60,60,60\n60,60,60,60,60,60\n";
 
 struct Shown {
     QString text;
-    MessageStyle style;
-    bool windowVisible;
-    QString text1;  // the two boxes as they were while the message was up
-    QString text2;
+    MessageStyle style = MessageStyle::Information;
+    bool windowVisible = false;
+    QString text1, text2;  // the boxes while the message was up
 };
 
-// A window built and loaded as the program does, its messages recorded instead of shown.
+// A window built, loaded and shown as the program does, with `table` beside it (none if null),
+// its messages recorded instead of shown. `recorded` = false keeps the real message boxes.
 class Harness {
   public:
-    explicit Harness(const char* table = kEvenTable) {
+    explicit Harness(const char* table = kEvenTable, bool recorded = true) {
         if (table != nullptr) {
             dir_.Write("table.csv", table);
         }
-        window_ = std::make_unique<MainF>(
-            [this](std::string_view prompt, MessageStyle style) {
-                shown.push_back(
-                    {QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())), style,
-                     window_->isVisible(), window_->Text1->text(), window_->Text2->text()});
-            },
-            dir_.path().string());
+        tolvane::ShowMessage record = [this](std::string_view prompt, MessageStyle style) {
+            shown.push_back(
+                {QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())), style,
+                 window_->isVisible(), window_->Text1->text(), window_->Text2->text()});
+        };
+        window_ = std::make_unique<MainF>(recorded ? record : tolvane::ShowMessage{},
+                                          dir_.path().string());
         window_->Form_Load();
         window_->show();
         window_->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window_.get());
     }
-
-    MainF& operator*() { return *window_; }
     MainF* operator->() { return window_.get(); }
+    std::uint32_t FactorBits() const {
+        return std::bit_cast<std::uint32_t>(window_->State().PlanFactor);
+    }
+    // Presses a button with the mouse and returns the message it brought.
+    Shown Press(int button) {
+        shown.clear();
+        QTest::mouseClick(window_->Command1[button], Qt::LeftButton);
+        return shown.size() == 1
+                   ? shown[0]
+                   : Shown{QString::number(shown.size()) + " messages", {}, {}, {}, {}};
+    }
 
     std::vector<Shown> shown;
 
@@ -69,102 +78,49 @@ class Harness {
     std::unique_ptr<MainF> window_;
 };
 
-QRect Pixels(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-std::uint32_t FactorBits(const MainF& window) {
-    return std::bit_cast<std::uint32_t>(window.State().PlanFactor);
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void startsWithTheDefaultsChecked();
-    void geometryFollowsTheTwipTable();
+    void startsAsLaidOut();
     void unitLabelsUseAJapaneseGothicThatFits();
-    void everyCaptionHasGlyphs();
     void tabVisitsEachGroupAtItsCheckedOption();
-    void optionClicksChangeTheState();
-    void arrowKeysMoveAndSelectWithinAGroup();
-    void conversions_data();
-    void conversions();
-    void theAnswerAppearsOnlyAfterTheMessage();
-    void failuresLeaveBothBoxesAndResetTheResult_data();
-    void failuresLeaveBothBoxesAndResetTheResult();
-    void accessKeysPressTheButtons();
-    void enterAndEscapePressNothing();
+    void optionsChangeTheStateByMouseAndArrows();
+    void conversionsAndFailures();
+    void keyboardPressesOnlyByAccessKeyOrSpace();
     void tableMessageComesBeforeTheWindow();
-    void realMessageBoxHasTitleIconAndText();
-    void millionCharacterInputs();
+    void realMessageBoxesAndAMegabyteOfInput();
 };
 
-void MainWindowTest::startsWithTheDefaultsChecked() {
+void MainWindowTest::startsAsLaidOut() {
     Harness window;
-    QVERIFY(QTest::qWaitForWindowActive(&*window));
-
-    const QList<QRadioButton*> options = window->findChildren<QRadioButton*>();
-    QCOMPARE(options.size(), 15);
     QStringList checked;
-    for (QRadioButton* option : options) {
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
         if (option->isChecked()) {
             checked << option->text();
         }
     }
-    checked.sort();
-    QStringList expected = {"スーパーパックＬ", "Ｈ''・一般電話", "深夜・早朝(23時～翌8時)",
-                            "同一区域内"};
-    expected.sort();
-    QCOMPARE(checked, expected);
-    QCOMPARE(window->Text1->text(), QString("0"));
-    QCOMPARE(window->Text2->text(), QString("0"));
+    QCOMPARE(checked, QStringList({"スーパーパックＬ", "Ｈ''・一般電話", "深夜・早朝(23時～翌8時)",
+                                   "同一区域内"}));
+    QCOMPARE(window->Text1->text() + window->Text2->text(), QString("00"));
     QCOMPARE(QApplication::focusWidget(), window->Option1[0]);
     QCOMPARE(window->windowTitle(), QString("Tolvane"));
-    QVERIFY(window.shown.empty());
-
-    QCOMPARE(FactorBits(*window), 0x3F666666u);
-    QCOMPARE(window->State().TimeBand, std::int16_t{0});
-    QCOMPARE(window->State().DistanceBand, std::int16_t{0});
-    QCOMPARE(window->State().LastResult, 0);
-}
-
-void MainWindowTest::geometryFollowsTheTwipTable() {
-    Harness window;
+    QCOMPARE(window.FactorBits(), 0x3F666666u);
     QCOMPARE(window->size(), QSize(346, 343));
     QCOMPARE(window->minimumSize(), window->maximumSize());
-
-    struct Expected {
-        QWidget* control;
-        QRect pixels;
-        QWidget* container;
-    };
-    const Expected expected[] = {
-        {window->Frame1[0], Pixels(120, 120, 2415, 1215), &*window},
-        {window->Frame1[2], Pixels(120, 2760, 4935, 1095), &*window},
-        {window->Frame1[5], Pixels(2640, 1440, 2415, 1215), &*window},
-        {window->Option1[2], Pixels(240, 840, 1695, 180), window->Frame1[0]},
-        {window->Option2[1], Pixels(240, 600, 1935, 255), window->Frame1[1]},
-        {window->Option3[2], Pixels(2640, 360, 1935, 255), window->Frame1[2]},
-        {window->Option4[5], Pixels(3480, 600, 1095, 255), window->Frame1[3]},
-        {window->Text1, Pixels(480, 480, 1335, 270), window->Frame1[4]},
-        {window->Command1[1], Pixels(360, 840, 1695, 255), window->Frame1[5]},
-        {window->Label1[0], Pixels(1920, 480, 225, 225), window->Frame1[4]},
-    };
-    for (const auto& e : expected) {
-        QCOMPARE(e.control->geometry(), e.pixels);
-        QCOMPARE(e.control->parentWidget(), e.container);
-    }
-    QCOMPARE(window->Frame1[3]->title(), QString("通信距離"));
-    QCOMPARE(window->Command1[0]->text(), QString("時間→料金計算(&A)"));
+    // Twips to pixels at 15 per pixel; inside a frame, from its corner, title band included.
+    QCOMPARE(window->Frame1[2]->geometry(), QRect(8, 184, 329, 73));
+    QCOMPARE(window->Option1[2]->geometry(), QRect(16, 56, 113, 12));
+    QCOMPARE(window->Option4[5]->geometry(), QRect(232, 40, 73, 17));
+    QCOMPARE(window->Text2->geometry(), QRect(32, 32, 89, 18));
+    QCOMPARE(window->Text2->parentWidget(), window->Frame1[5]);
     QCOMPARE(window->Command1[1]->text(), QString("料金→時間計算(&B)"));
-    QCOMPARE(window->Label1[1]->text(), QString("円"));
-    QCOMPARE(window->Text1->accessibleName(), QString("通話時間"));
-    QCOMPARE(window->Text2->accessibleName(), QString("通話料金"));
-    QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(window->Text1->accessibleName() + window->Text2->accessibleName(),
+             QString("通話時間通話料金"));
     QVERIFY(window->Text1->maxLength() >= 1'000'000);
+    QVERIFY(!window->windowIcon().isNull());
 }
 
 void MainWindowTest::unitLabelsUseAJapaneseGothicThatFits() {
@@ -174,8 +130,6 @@ void MainWindowTest::unitLabelsUseAJapaneseGothicThatFits() {
         QCOMPARE(font.families().value(0), QString("ＭＳ Ｐゴシック"));
         QCOMPARE(font.pointSizeF(), 11.25);
         QCOMPARE(font.weight(), QFont::Normal);
-        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
-
         const QString family = QFontInfo(font).family();
         QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
                  qPrintable(family));
@@ -184,40 +138,9 @@ void MainWindowTest::unitLabelsUseAJapaneseGothicThatFits() {
     }
 }
 
-void MainWindowTest::everyCaptionHasGlyphs() {
-    Harness window;
-    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    QVERIFY2(!japanese.isEmpty(), "no Japanese font installed");
-    const auto hasGlyph = [&](const QFont& font, char32_t c) {
-        if (QFontMetricsF(font).inFontUcs4(c)) {
-            return true;
-        }
-        for (const QString& family : japanese) {
-            if (QFontMetricsF(QFont(family)).inFontUcs4(c)) {
-                return true;
-            }
-        }
-        return false;
-    };
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        QString text;
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            text = button->text();
-        } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-            text = frame->title();
-        } else if (auto* label = qobject_cast<QLabel*>(control)) {
-            text = label->text();
-        }
-        for (const char32_t c : text.toUcs4()) {
-            QVERIFY2(hasGlyph(control->font(), c), qPrintable(text));
-        }
-    }
-}
-
 void MainWindowTest::tabVisitsEachGroupAtItsCheckedOption() {
     Harness window;
-    QVERIFY(QTest::qWaitForWindowActive(&*window));
-    const auto chainFrom = [&](Qt::Key key, int steps) {
+    const auto chainFrom = [](Qt::Key key, int steps) {
         QList<QWidget*> visited{QApplication::focusWidget()};
         for (int i = 0; i < steps; ++i) {
             QTest::keyClick(QApplication::focusWidget(), key);
@@ -225,233 +148,111 @@ void MainWindowTest::tabVisitsEachGroupAtItsCheckedOption() {
         }
         return visited;
     };
-    const QList<QWidget*> expected = {
-        window->Option1[0], window->Option2[0],  window->Option3[0],
-        window->Option4[0], window->Text1,       window->Command1[0],
-        window->Text2,      window->Command1[1], window->Option1[0],
-    };
-    QCOMPARE(chainFrom(Qt::Key_Tab, 8), expected);
-
-    // However a choice is made (mouse, or code), and wherever focus has been since (a press
-    // dragged off an option takes focus without choosing it), each group is entered at its
-    // checked option, both ways.
+    QCOMPARE(chainFrom(Qt::Key_Tab, 8),
+             QList<QWidget*>({window->Option1[0], window->Option2[0], window->Option3[0],
+                              window->Option4[0], window->Text1, window->Command1[0], window->Text2,
+                              window->Command1[1], window->Option1[0]}));
+    // However a choice is made, and wherever focus has been since (a press dragged off an
+    // option takes focus without choosing), each group is entered at its checked option.
     QTest::mouseClick(window->Option1[2], Qt::LeftButton);
     window->Option4[3]->setChecked(true);
     QTest::mousePress(window->Option3[2], Qt::LeftButton);
     QTest::mouseRelease(window->Option3[2], Qt::LeftButton, {}, QPoint(-40, -40));
-    QVERIFY(window->Option3[0]->isChecked());
     window->Command1[1]->setFocus();
-    const QList<QWidget*> backwards = {
-        window->Command1[1], window->Text2,      window->Command1[0], window->Text1,
-        window->Option4[3],  window->Option3[0], window->Option2[0],  window->Option1[2],
-    };
-    QCOMPARE(chainFrom(Qt::Key_Backtab, 7), backwards);
+    QCOMPARE(chainFrom(Qt::Key_Backtab, 7),
+             QList<QWidget*>({window->Command1[1], window->Text2, window->Command1[0],
+                              window->Text1, window->Option4[3], window->Option3[0],
+                              window->Option2[0], window->Option1[2]}));
 }
 
-void MainWindowTest::optionClicksChangeTheState() {
+void MainWindowTest::optionsChangeTheStateByMouseAndArrows() {
     Harness window;
     QTest::mouseClick(window->Option1[2], Qt::LeftButton);
-    QCOMPARE(FactorBits(*window), 0x3F800000u);
     QTest::mouseClick(window->Option1[1], Qt::LeftButton);
-    QCOMPARE(FactorBits(*window), 0x3F99999Au);
-    QVERIFY(!window->Option1[2]->isChecked());
-
+    QCOMPARE(window.FactorBits(), 0x3F99999Au);
     QTest::mouseClick(window->Option3[2], Qt::LeftButton);
-    QCOMPARE(window->State().TimeBand, std::int16_t{2});
     QTest::mouseClick(window->Option4[5], Qt::LeftButton);
-    QCOMPARE(window->State().DistanceBand, std::int16_t{5});
-    // Checking an option clears only its own group.
-    QVERIFY(window->Option1[1]->isChecked());
-    QVERIFY(window->Option3[2]->isChecked());
-    QVERIFY(window->Option2[0]->isChecked());
+    QCOMPARE(window->State().TimeBand * 10 + window->State().DistanceBand, 25);
+    QTest::mouseClick(window->Option2[1], Qt::LeftButton);  // read only when a button is pressed
+    QVERIFY(window->Option1[1]->isChecked() && window->Option3[2]->isChecked() &&
+            window->Option2[1]->isChecked());
 
-    // The destination changes no state until a button is pressed.
-    const tolvane::TariffState before = window->State();
-    QTest::mouseClick(window->Option2[1], Qt::LeftButton);
-    QVERIFY(window->Option2[1]->isChecked());
-    QCOMPARE(window->State().PlanFactor, before.PlanFactor);
-    QCOMPARE(window->State().TimeBand, before.TimeBand);
-    QCOMPARE(window->State().DistanceBand, before.DistanceBand);
-}
-
-void MainWindowTest::arrowKeysMoveAndSelectWithinAGroup() {
-    Harness window;
-    QVERIFY(QTest::qWaitForWindowActive(&*window));
-    QTest::keyClick(window->Option1[0], Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), window->Option1[1]);
-    QVERIFY(window->Option1[1]->isChecked());
-    QCOMPARE(FactorBits(*window), 0x3F99999Au);
-
+    window->Option1[1]->setFocus();
+    QTest::keyClick(window->Option1[1], Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), window->Option1[2]);
+    QCOMPARE(window.FactorBits(), 0x3F800000u);
+    window->Option4[0]->click();
     window->Option4[0]->setFocus();
     QTest::keyClick(window->Option4[0], Qt::Key_Right);
-    QVERIFY(window->Option4[2]->isChecked());
     QCOMPARE(window->State().DistanceBand, std::int16_t{2});
     QTest::keyClick(window->Option4[2], Qt::Key_Down);
     QCOMPARE(window->State().DistanceBand, std::int16_t{3});
-
-    window->Option3[0]->setFocus();
-    QTest::keyClick(window->Option3[0], Qt::Key_Down);
-    QCOMPARE(window->State().TimeBand, std::int16_t{1});
-    // Arrows never leave the group.
-    QTest::keyClick(window->Option3[1], Qt::Key_Down);
-    QVERIFY(window->Option3[1]->isChecked() || window->Option3[3]->isChecked());
-    QVERIFY(window->Option3[0]->parentWidget()->isAncestorOf(QApplication::focusWidget()));
+    window->Option3[2]->setFocus();
+    QTest::keyClick(window->Option3[2], Qt::Key_Down);
+    QCOMPARE(window->State().TimeBand, std::int16_t{3});
 }
 
-void MainWindowTest::conversions_data() {
-    QTest::addColumn<int>("plan");
-    QTest::addColumn<bool>("mobile");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("sentence");
-    QTest::addColumn<QString>("answer");
+void MainWindowTest::conversionsAndFailures() {
+    struct Case {
+        const char* table;
+        int plan, destination, button;
+        QString input, message, answer;  // an empty answer: the conversion fails
+    };
+    const char* zeros = "0,0,0,0,0,0\n0,0,0,0,0,0\n0,0,0,0,0,0\n0,0,0,0,0,0\n";
+    const Case cases[] = {
+        {kEvenTable, 0, 0, 0, "0", "0分間の通話で料金は約9円です。", "9"},
+        {kEvenTable, 0, 1, 0, "1", "1分間の通話で料金は約46円です。", "46"},
+        {kEvenTable, 2, 1, 1, "46", "46円で約1分間通話できます。", "1"},
+        {kEvenTable, 2, 0, 1, "5", "5円で約0分間通話できます。", "0"},
+        {kEvenTable, 1, 0, 0, "１２．５分", "１２．５分分間の通話で料金は約162円です。", "162"},
+        {zeros, 0, 0, 0, "3", kFailure, ""},
+        {zeros, 0, 0, 1, "40", kFailure, ""},
+        {kEvenTable, 0, 1, 1, "－５０", kFailure, ""},
+        {kEvenTable, 0, 0, 0, "1e999", kFailure, ""},
+    };
+    for (const auto& c : cases) {
+        Harness window(c.table);
+        window->Option1[c.plan]->click();
+        window->Option2[1]->click();
+        window->Text1->setText("1");
+        QCOMPARE(window.Press(0).text2, QString("0"));  // a first success, so a reset shows
+        window->Option2[c.destination]->click();
+        QLineEdit* input = c.button == 0 ? window->Text1 : window->Text2;
+        QLineEdit* output = c.button == 0 ? window->Text2 : window->Text1;
+        input->setText(c.input);
+        const QString outputBefore = output->text();
 
-    QTest::newRow("untouched minutes box") << 0 << false << 0 << "0"
-                                           << "0分間の通話で料金は約9円です。"
-                                           << "9";
-    QTest::newRow("mobile minutes") << 0 << true << 0 << "1"
-                                    << "1分間の通話で料金は約46円です。"
-                                    << "46";
-    QTest::newRow("mobile yen") << 2 << true << 1 << "46"
-                                << "46円で約1分間通話できます。"
-                                << "1";
-    QTest::newRow("standard plan yen") << 2 << false << 1 << "40"
-                                       << "40円で約3分間通話できます。"
-                                       << "3";
-    QTest::newRow("below one unit") << 2 << false << 1 << "5"
-                                    << "5円で約0分間通話できます。"
-                                    << "0";
-    QTest::newRow("full-width minutes") << 1 << false << 0 << "１２．５分"
-                                        << "１２．５分分間の通話で料金は約162円です。"
-                                        << "162";
-    QTest::newRow("words") << 2 << true << 0 << "abc"
-                           << "abc分間の通話で料金は約10円です。"
-                           << "10";
+        const Shown shown = window.Press(c.button);
+        QCOMPARE(shown.text, c.message);
+        QCOMPARE(shown.style,
+                 c.answer.isEmpty() ? MessageStyle::Critical : MessageStyle::Information);
+        // The answer is written only once the message has been dismissed.
+        QCOMPARE(c.button == 0 ? shown.text2 : shown.text1, outputBefore);
+        QCOMPARE(output->text(), c.answer.isEmpty() ? outputBefore : c.answer);
+        QCOMPARE(input->text(), c.input);
+        QCOMPARE(window->State().LastResult, c.answer.toInt());
+    }
 }
 
-void MainWindowTest::conversions() {
-    QFETCH(int, plan);
-    QFETCH(bool, mobile);
-    QFETCH(int, button);
-    QFETCH(QString, input);
-    QFETCH(QString, sentence);
-    QFETCH(QString, answer);
-
+void MainWindowTest::keyboardPressesOnlyByAccessKeyOrSpace() {
     Harness window;
-    QTest::mouseClick(window->Option1[plan], Qt::LeftButton);
-    QTest::mouseClick(window->Option2[mobile ? 1 : 0], Qt::LeftButton);
-    QLineEdit* inputBox = button == 0 ? window->Text1 : window->Text2;
-    QLineEdit* outputBox = button == 0 ? window->Text2 : window->Text1;
-    inputBox->setText(input);
-    QTest::mouseClick(window->Command1[button], Qt::LeftButton);
-
-    QCOMPARE(window.shown.size(), std::size_t{1});
-    QCOMPARE(window.shown[0].text, sentence);
-    QCOMPARE(window.shown[0].style, MessageStyle::Information);
-    QCOMPARE(outputBox->text(), answer);
-    QCOMPARE(inputBox->text(), input);
-    QCOMPARE(QString::number(window->State().LastResult), answer);
-}
-
-void MainWindowTest::theAnswerAppearsOnlyAfterTheMessage() {
-    Harness window;
-    QTest::mouseClick(window->Option2[1], Qt::LeftButton);
-    window->Text1->setText("1");
-    QTest::mouseClick(window->Command1[0], Qt::LeftButton);
-    window->Text2->clear();  // a user may change the box before the next press
-    window->Text2->setText("46");
-    QTest::mouseClick(window->Command1[1], Qt::LeftButton);
-
-    QCOMPARE(window.shown.size(), std::size_t{2});
-    QCOMPARE(window.shown[0].text2, QString("0"));  // still the old text while announcing
-    QCOMPARE(window.shown[1].text, QString("46円で約1分間通話できます。"));
-    QCOMPARE(window.shown[1].text1, QString("1"));
-    QCOMPARE(window->Text1->text(), QString("1"));
-    QCOMPARE(window->Text2->text(), QString("46"));
-}
-
-void MainWindowTest::failuresLeaveBothBoxesAndResetTheResult_data() {
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<bool>("mobile");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("input");
-
-    const QString zeros = "0,0,0,0,0,0\n0,0,0,0,0,0\n0,0,0,0,0,0\n0,0,0,0,0,0\n";
-    QTest::newRow("no rate, minutes") << zeros << false << 0 << "3";
-    QTest::newRow("no rate, yen") << zeros << false << 1 << "40";
-    QTest::newRow("negative minutes") << QString(kEvenTable) << false << 0 << "-1";
-    QTest::newRow("negative yen") << QString(kEvenTable) << true << 1 << "－５０";
-    QTest::newRow("beyond 32 bits") << QString(kEvenTable) << true << 0 << "100000000";
-    QTest::newRow("beyond a double") << QString(kEvenTable) << false << 1 << "1e999";
-}
-
-void MainWindowTest::failuresLeaveBothBoxesAndResetTheResult() {
-    QFETCH(QString, table);
-    QFETCH(bool, mobile);
-    QFETCH(int, button);
-    QFETCH(QString, input);
-
-    const QByteArray tableText = table.toUtf8();
-    Harness window(tableText.constData());
-    // A success first, so that the failure visibly resets the latest result.
-    window->Text1->setText("1");
-    QTest::mouseClick(window->Option2[1], Qt::LeftButton);
-    QTest::mouseClick(window->Command1[0], Qt::LeftButton);
-    QCOMPARE(window->State().LastResult, 46);
-    QTest::mouseClick(window->Option2[mobile ? 1 : 0], Qt::LeftButton);
-
-    QLineEdit* inputBox = button == 0 ? window->Text1 : window->Text2;
-    inputBox->setText(input);
-    const QString text1 = window->Text1->text();
-    const QString text2 = window->Text2->text();
-    window.shown.clear();
-    QTest::mouseClick(window->Command1[button], Qt::LeftButton);
-
-    QCOMPARE(window.shown.size(), std::size_t{1});
-    QCOMPARE(window.shown[0].text, QString(kFailure));
-    QCOMPARE(window.shown[0].style, MessageStyle::Critical);
-    QCOMPARE(window->Text1->text(), text1);
-    QCOMPARE(window->Text2->text(), text2);
-    QCOMPARE(window->State().LastResult, 0);
-
-    // The window goes on working.
-    QTest::mouseClick(window->Option2[1], Qt::LeftButton);
-    window->Text1->setText("1");
-    QTest::mouseClick(window->Command1[0], Qt::LeftButton);
-    QCOMPARE(window->Text2->text(), QString("46"));
-}
-
-void MainWindowTest::accessKeysPressTheButtons() {
-    Harness window;
-    QVERIFY(QTest::qWaitForWindowActive(&*window));
-    QTest::keyClick(&*window, Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE(window.shown.size(), std::size_t{1});
-    QCOMPARE(window.shown[0].text, QString("0分間の通話で料金は約9円です。"));
-    QCOMPARE(window->Text2->text(), QString("9"));
-
-    QTest::keyClick(&*window, Qt::Key_B, Qt::AltModifier);
-    QTRY_COMPARE(window.shown.size(), std::size_t{2});
-    QCOMPARE(window.shown[1].text, QString("9円で約0分間通話できます。"));
-}
-
-void MainWindowTest::enterAndEscapePressNothing() {
-    Harness window;
-    QVERIFY(QTest::qWaitForWindowActive(&*window));
     for (QWidget* target :
-         {static_cast<QWidget*>(window->Text1), static_cast<QWidget*>(window->Command1[0]),
-          static_cast<QWidget*>(window->Option1[0])}) {
+         QList<QWidget*>{window->Text1, window->Command1[0], window->Option1[0]}) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(target, key);
         }
     }
-    QTest::qWait(300);  // longer than a button's animated click
+    QTest::qWait(300);  // longer than an animated click
     QVERIFY(window.shown.empty());
-    QVERIFY(window->isVisible());
-    // Space on a focused button is still a press.
-    window->Command1[0]->setFocus();
-    QTest::keyClick(window->Command1[0], Qt::Key_Space);
+    QTest::keyClick(window->Text1, Qt::Key_A, Qt::AltModifier);
     QTRY_COMPARE(window.shown.size(), std::size_t{1});
+    QCOMPARE(window->Text2->text(), QString("9"));
+    QTest::keyClick(window->Text1, Qt::Key_B, Qt::AltModifier);
+    QTRY_COMPARE(window.shown.size(), std::size_t{2});
+    QCOMPARE(window.shown[1].text, QString("9円で約0分間通話できます。"));
+    QTest::keyClick(window->Command1[0], Qt::Key_Space);
+    QTRY_COMPARE(window.shown.size(), std::size_t{3});
 }
 
 void MainWindowTest::tableMessageComesBeforeTheWindow() {
@@ -461,94 +262,43 @@ void MainWindowTest::tableMessageComesBeforeTheWindow() {
              QString("料金設定ファイル(table.csv)がありません。再インストールしてください。"));
     QCOMPARE(window.shown[0].style, MessageStyle::Critical);
     QVERIFY(!window.shown[0].windowVisible);
-    QCOMPARE(FactorBits(*window), 0x3F666666u);
     QVERIFY(window->isVisible());
+    QCOMPARE(window.FactorBits(), 0x3F666666u);
 }
 
-namespace {
+void MainWindowTest::realMessageBoxesAndAMegabyteOfInput() {
+    Harness window(kEvenTable, false);
+    // Presses, finds the message box that comes up, notes what it shows and presses OK.
+    const auto pressAndDismiss = [&](int button) {
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen << box->windowTitle() << QString::number(box->icon()) << box->text()
+                 << QString::number(box->buttons().size()) << window->Text2->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        window->Command1[button]->click();
+        return seen;
+    };
+    QCOMPARE(pressAndDismiss(0), QStringList({"Tolvane", QString::number(QMessageBox::Information),
+                                              "0分間の通話で料金は約9円です。", "1", "0"}));
+    QCOMPARE(window->Text2->text(), QString("9"));
+    window->Text1->setText("-1");
+    QCOMPARE(pressAndDismiss(0).mid(1, 2),
+             QStringList({QString::number(QMessageBox::Critical), kFailure}));
 
-struct CapturedBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    QString answerWhileShown;
-};
-
-// Presses the button, finds the message box it brings up, notes what it shows and presses OK.
-CapturedBox PressAndDismiss(QPushButton* button, QLineEdit* output) {
-    CapturedBox captured;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        captured = {box->windowTitle(), box->text(), box->icon(),
-                    static_cast<int>(box->buttons().size()), output->text()};
-        box->button(QMessageBox::Ok)->click();
-    });
-    button->click();
-    return captured;
-}
-
-}  // namespace
-
-void MainWindowTest::realMessageBoxHasTitleIconAndText() {
-    tolvane::testing::TempDir dir;
-    dir.Write("table.csv", kEvenTable);
-    MainF window({}, dir.path().string());
-    window.Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    CapturedBox box = PressAndDismiss(window.Command1[0], window.Text2);
-    QCOMPARE(box.title, QString("Tolvane"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.text, QString("0分間の通話で料金は約9円です。"));
-    QCOMPARE(box.buttons, 1);
-    QCOMPARE(box.answerWhileShown, QString("0"));
-    QCOMPARE(window.Text2->text(), QString("9"));
-
-    window.Text1->setText("-1");
-    box = PressAndDismiss(window.Command1[0], window.Text2);
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.text, QString(kFailure));
-
-    // A pasted megabyte is announced quickly, its beginning and its answer shown.
-    window.Text1->setText("1" + QString(999'999, QChar('0')) + "e-999999");
+    // A pasted megabyte: announced at once, by its beginning and its answer; no hang.
     QElapsedTimer clock;
     clock.start();
-    box = PressAndDismiss(window.Command1[0], window.Text2);
-    QVERIFY2(clock.elapsed() < 5'000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(box.text.size() < 300);
-    QVERIFY(box.text.startsWith("1000"));
-    QVERIFY(box.text.endsWith("e-999999分間の通話で料金は約18円です。"));
-    QCOMPARE(window.Text2->text(), QString("18"));
-}
-
-void MainWindowTest::millionCharacterInputs() {
-    constexpr qsizetype kMillion = 1'000'000;
-    Harness window;
-    QElapsedTimer clock;
-    clock.start();
-
-    const QString minutes = "1" + QString(kMillion - 1, QChar(' '));
-    window->Text1->setText(minutes);
-    QTest::mouseClick(window->Command1[0], Qt::LeftButton);
-    QCOMPARE(window.shown.size(), std::size_t{1});
-    QCOMPARE(window.shown[0].text, minutes + "分間の通話で料金は約18円です。");
-    QCOMPARE(window->Text2->text(), QString("18"));
-
-    window->Text2->setText(QString(kMillion, QChar(u'９')));  // far beyond any double
-    QTest::mouseClick(window->Command1[1], Qt::LeftButton);
-    QCOMPARE(window.shown.size(), std::size_t{2});
-    QCOMPARE(window.shown[1].text, QString(kFailure));
-    QCOMPARE(window->Text1->text(), minutes);
-
-    window->Text2->setText("0." + QString(kMillion, QChar('0')) + "1");  // too small to matter
-    QTest::mouseClick(window->Command1[1], Qt::LeftButton);
-    QCOMPARE(window.shown.size(), std::size_t{3});
-    QCOMPARE(window.shown[2].style, MessageStyle::Information);
-    QCOMPARE(window->Text1->text(), QString("0"));
-    QVERIFY2(clock.elapsed() < 30'000, qPrintable(QString::number(clock.elapsed())));
+    window->Text1->setText("1" + QString(999'999, QChar('0')) + "e-999999");
+    const QString shown = pressAndDismiss(0).value(2);
+    QVERIFY(shown.size() < 300 && shown.startsWith("1000"));
+    QVERIFY(shown.endsWith("e-999999分間の通話で料金は約18円です。"));
+    window->Text2->setText(QString(1'000'000, QChar(u'９')));
+    QCOMPARE(pressAndDismiss(1).value(2), kFailure);
+    QCOMPARE(window->Text2->text().size(), 1'000'000);
+    QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_MAIN(MainWindowTest)
