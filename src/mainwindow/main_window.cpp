@@ -141,15 +141,16 @@ void MainF::SetTabOrder() {
 }
 
 void MainF::ConnectEvents() {
+    // Toggling reports mouse, arrow keys and code alike. The destination group has no handler:
+    // it is read when a conversion starts.
     const auto onChecked = [this](QButtonGroup* group, void (MainF::*handler)(std::int16_t)) {
         connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-            if (checked && handler != nullptr) {
+            if (checked) {
                 (this->*handler)(static_cast<std::int16_t>(id));
             }
         });
     };
     onChecked(optionGroups_[0], &MainF::Option1_Click);
-    onChecked(optionGroups_[1], nullptr);  // the destination is read when a conversion starts
     onChecked(optionGroups_[2], &MainF::Option3_Click);
     onChecked(optionGroups_[3], &MainF::Option4_Click);
 
