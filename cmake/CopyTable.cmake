@@ -1,6 +1,6 @@
 # The program reads table.csv from its own directory: give a target's build directory a copy.
 function(tolvane_copy_table_beside target)
-    set(source ${PROJECT_SOURCE_DIR}/data/table.csv)
+    set(source ${TOLVANE_SHIPPED_TABLE})
     set(copy ${CMAKE_CURRENT_BINARY_DIR}/table.csv)
     add_custom_command(OUTPUT ${copy}
         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${source} ${copy}
