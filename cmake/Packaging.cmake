@@ -14,7 +14,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Libraries from what the executable links; the rest is what it needs at run time and no linker
-# sees: Qt's platform plugins, and a font that has Japanese glyphs.
+# sees: Qt's platform plugins, Qt's own texts in Japanese, and a font that has Japanese glyphs
+# (IPA P Gothic first: the window's boxes were drawn for it). Qt's Wayland plugin lets the
+# window run natively on a Wayland desktop rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "mainwindow/main_window.h"
+#include "mainwindow/qt_translations.h"
 
 namespace tolvane {
 
@@ -11,6 +12,7 @@ int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& bef
     // Matches the desktop entry, so the desktop groups the window under it.
     QApplication::setApplicationName(QStringLiteral("tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("tolvane"));
+    InstallJapaneseQtTexts(application);
 
     MainF window;
     // The rate table is read before the window is first seen; a message about it comes first.

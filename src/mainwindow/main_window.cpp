@@ -16,7 +16,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "mainwindow/caption_font.h"
 #include "mainwindow/message_box.h"
+#include "mainwindow/option_button.h"
+#include "mainwindow/option_indicator_style.h"
 #include "mainwindow/window_icon.h"
 #include "mainwindow/window_layout.h"
 #include "runtime/error_trap.h"
@@ -58,7 +61,7 @@ QButtonGroup* BuildOptionGroup(QGroupBox& frame, const std::array<TwipPlacement,
                                std::array<QRadioButton*, N>& options) {
     auto* group = new QButtonGroup(&frame);
     for (std::size_t index = 0; index < N; ++index) {
-        options[index] = new QRadioButton(&frame);
+        options[index] = new OptionButton(&frame);
         ApplyPlacement(*options[index], placements[index]);
         group->addButton(options[index], static_cast<int>(index));
     }
@@ -79,9 +82,16 @@ MainF::MainF(ShowMessage showMessage, std::string programDir, QWidget* parent)
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
 
     BuildControls();
+    FitFonts();
     SetTabOrder();
     ConnectEvents();
     Option1[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void MainF::showEvent(QShowEvent* event) {
+    // Show where the keyboard is from the first paint, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::showEvent(event);
 }
 
 void MainF::BuildControls() {
@@ -120,6 +130,32 @@ void MainF::BuildControls() {
     }
     Text1 = textBoxes[0];
     Text2 = textBoxes[1];
+}
+
+void MainF::FitFonts() {
+    const QFont font = WindowFont();
+    setFont(font);
+    // Made last, so that it outlives the options that use it.
+    auto* optionStyle = new OptionIndicatorStyle;
+    optionStyle->setParent(this);
+    const auto fit = [](const auto& controls, const QFont& base) {
+        FitCaptionFont(QList<QWidget*>(controls.begin(), controls.end()), base);
+    };
+    for (QGroupBox* frame : Frame1) {
+        fit(std::array{frame}, font);
+    }
+    const auto fitGroup = [&](const auto& options) {
+        for (QRadioButton* option : options) {
+            option->setStyle(optionStyle);
+        }
+        fit(options, font);
+    };
+    fitGroup(Option1);
+    fitGroup(Option2);
+    fitGroup(Option3);
+    fitGroup(Option4);
+    fit(Command1, font);
+    fit(Label1, Label1[0]->font());
 }
 
 void MainF::SetTabOrder() {

@@ -51,8 +51,12 @@ class MainF : public QWidget {
     std::array<QPushButton*, 2> Command1{};
     std::array<QLabel*, 2> Label1{};
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void BuildControls();
+    void FitFonts();
     void SetTabOrder();
     void ConnectEvents();
 

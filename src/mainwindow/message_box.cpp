@@ -1,5 +1,11 @@
 #include "mainwindow/message_box.h"
 
+#include <memory>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -21,22 +27,77 @@ QString DisplayablePrompt(std::string_view prompt) {
     return text.first(kHead) + QChar(u'…') + text.last(kTail);
 }
 
+// The answer can be copied: selected with the mouse, or all of it with Ctrl+C, which Qt's box
+// only offers on Windows. (Selectable by keyboard, the text would take the focus, and with it
+// Ctrl+C, from the OK button.)
+class CopyableMessageBox : public QMessageBox {
+  public:
+    explicit CopyableMessageBox(QWidget* parent) : QMessageBox(parent) {
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!event->matches(QKeySequence::Copy)) {
+            QMessageBox::keyPressEvent(event);
+            return;
+        }
+        const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const QString selected = label != nullptr ? label->selectedText() : QString();
+        QApplication::clipboard()->setText(selected.isEmpty() ? text() : selected);
+    }
+};
+
+// One box, made once and shown again for every message: each new box would make and destroy a
+// native window, and the window system keeps a little of each for good, so a calculator left
+// open all day would grow without end.
+std::unique_ptr<QMessageBox> MakeBox(QWidget* parent) {
+    auto box = std::make_unique<CopyableMessageBox>(parent);
+    box->setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    box->setStandardButtons(QMessageBox::Ok);
+    // The prompt is plain text: a sentence echoes whatever the user typed.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+class MessageBoxes {
+  public:
+    explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
+
+    void Show(std::string_view prompt, MessageStyle style) {
+        QMessageBox& box = Box();
+        box.setIcon(style == MessageStyle::Critical ? QMessageBox::Critical
+                                                    : QMessageBox::Information);
+        box.setText(DisplayablePrompt(prompt));
+        box.exec();
+    }
+
+  private:
+    // Before the window is shown (the table message at start-up) the box stands on its own;
+    // afterwards it belongs to the window, which owns and ends it.
+    QMessageBox& Box() {
+        if (parent_ != nullptr && parent_->isVisible()) {
+            if (overWindow_ == nullptr) {
+                overWindow_ = MakeBox(parent_).release();
+            }
+            return *overWindow_;
+        }
+        if (standalone_ == nullptr) {
+            standalone_ = MakeBox(nullptr);
+        }
+        return *standalone_;
+    }
+
+    QPointer<QWidget> parent_;
+    QPointer<QMessageBox> overWindow_;
+    std::unique_ptr<QMessageBox> standalone_;
+};
+
 }  // namespace
 
 ShowMessage MessageBoxShower(QWidget* parent) {
-    return [guardedParent = QPointer<QWidget>(parent)](std::string_view prompt,
-                                                       MessageStyle style) {
-        const auto icon =
-            style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
-        QMessageBox box(
-            icon, QString::fromUtf8(kApplicationTitle), DisplayablePrompt(prompt), QMessageBox::Ok,
-            // Before the window is shown (the table message at start-up) the box
-            // stands on its own.
-            guardedParent && guardedParent->isVisible() ? guardedParent.data() : nullptr);
-        // The prompt is plain text: a sentence echoes whatever the user typed.
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-    };
+    auto boxes = std::make_shared<MessageBoxes>(parent);
+    return [boxes](std::string_view prompt, MessageStyle style) { boxes->Show(prompt, style); };
 }
 
 }  // namespace tolvane

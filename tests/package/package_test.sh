@@ -28,8 +28,10 @@ for file in lib/tolvane/tolvane lib/tolvane/table.csv share/applications/tolvane
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in 'fonts-ipafont-gothic | fonts-noto-cjk' libqt6widgets6 qt6-qpa-plugins; do
+for needed in 'fonts-ipafont-gothic | fonts-noto-cjk' libqt6widgets6 qt6-qpa-plugins \
+    qt6-translations-l10n; do
     case "$depends" in *"$needed"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 
 bash "$smoke" "$usr/bin/tolvane"

@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -13,13 +15,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
 #include "common/temp_dir.h"
+#include "mainwindow/qt_translations.h"
 
 using tolvane::MainF;
 using tolvane::MessageStyle;
@@ -86,12 +95,15 @@ class MainWindowTest : public QObject {
   private Q_SLOTS:
     void startsAsLaidOut();
     void unitLabelsUseAJapaneseGothicThatFits();
+    void everyCaptionFitsItsRoom();
     void tabVisitsEachGroupAtItsCheckedOption();
-    void optionsChangeTheStateByMouseAndArrows();
+    void arrowKeysWalkEachGroupInIndexOrder();
+    void aClickAnywhereInAnOptionsBoxChoosesIt();
     void conversionsAndFailures();
     void keyboardPressesOnlyByAccessKeyOrSpace();
     void tableMessageComesBeforeTheWindow();
     void realMessageBoxesAndAMegabyteOfInput();
+    void qtsOwnTextsAreJapanese();
 };
 
 void MainWindowTest::startsAsLaidOut() {
@@ -106,6 +118,8 @@ void MainWindowTest::startsAsLaidOut() {
                                    "同一区域内"}));
     QCOMPARE(window->Text1->text() + window->Text2->text(), QString("00"));
     QCOMPARE(QApplication::focusWidget(), window->Option1[0]);
+    // The focus mark is drawn from the first paint, not only once Tab has been pressed.
+    QVERIFY(window->testAttribute(Qt::WA_KeyboardFocusChange));
     QCOMPARE(window->windowTitle(), QString("Tolvane"));
     QCOMPARE(window.FactorBits(), 0x3F666666u);
     QCOMPARE(window->size(), QSize(346, 343));
@@ -128,14 +142,83 @@ void MainWindowTest::unitLabelsUseAJapaneseGothicThatFits() {
     for (QLabel* label : window->Label1) {
         const QFont font = label->font();
         QCOMPARE(font.families().value(0), QString("ＭＳ Ｐゴシック"));
-        QCOMPARE(font.pointSizeF(), 11.25);
         QCOMPARE(font.weight(), QFont::Normal);
         const QString family = QFontInfo(font).family();
         QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
                  qPrintable(family));
-        const QRectF ink = QFontMetricsF(font).tightBoundingRect(label->text());
-        QVERIFY2(ink.width() <= 15 && ink.height() <= 15, qPrintable(family));
+        // The stand-in that IPA P Gothic is takes the size asked for; others may need less.
+        if (family == "IPAPGothic") {
+            QCOMPARE(font.pointSizeF(), 11.25);
+        }
     }
+}
+
+// Measured as the style lays each control out: the caption's advance in the control's own font
+// against the room its style gives the text, and its ink against the control's height. Run under
+// several font set-ups by CTest; prints the tightest caption.
+void MainWindowTest::everyCaptionFitsItsRoom() {
+    Harness window;
+    QWidgetList controls;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QGroupBox*>(control) ||
+            qobject_cast<QLabel*>(control)) {
+            controls << control;
+        }
+    }
+    QCOMPARE(controls.size(), 6 + 15 + 2 + 2);
+    // A set-up that names a desktop font must really have handed it to the application.
+    if (const QString desktop = qEnvironmentVariable("EXPECT_DESKTOP_FONT"); !desktop.isEmpty()) {
+        const QFontInfo font(QApplication::font());
+        QCOMPARE(font.family() + ' ' + QString::number(font.pointSize()), desktop);
+    }
+    qreal tightest = 1e9;
+    QString tightestCaption;
+    for (QWidget* control : controls) {
+        QStyleOptionButton option;
+        option.initFrom(control);
+        QRect room = control->contentsRect();
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            caption = button->text();
+            room = control->style()->subElementRect(qobject_cast<QRadioButton*>(control)
+                                                        ? QStyle::SE_RadioButtonContents
+                                                        : QStyle::SE_PushButtonContents,
+                                                    &option, control);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+            caption = frame->title();
+            room = frame->rect().adjusted(6, 0, -6, 0);
+        } else {
+            caption = static_cast<QLabel*>(control)->text();
+        }
+        const QFontMetricsF metrics(control->font(), control);
+        const QString shown = QString(caption).remove('&');
+        const qreal spare = room.width() - metrics.horizontalAdvance(shown);
+        const qreal ink = metrics.tightBoundingRect(shown).height();
+        const QString about = QString("%1 in %2: %3 px spare, ink %4 of %5 px")
+                                  .arg(caption, QFontInfo(control->font()).family())
+                                  .arg(spare)
+                                  .arg(ink)
+                                  .arg(control->height());
+        QVERIFY2(spare >= -0.01 && ink <= control->height(), qPrintable(about));
+        if (spare < tightest && qobject_cast<QLabel*>(control) == nullptr) {
+            tightest = spare;
+            tightestCaption = about;
+        }
+        if (caption.contains('&')) {
+            // The access key's underline lies inside the button's face, not under its frame.
+            const qreal baseline =
+                room.top() + (room.height() - metrics.height()) / 2 + metrics.ascent();
+            QVERIFY2(baseline + metrics.underlinePos() + metrics.lineWidth() <= room.bottom() + 1,
+                     qPrintable(about));
+        }
+        if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+            // The circle is drawn whole: its box and the pixel its outline spills, inside.
+            const QRect circle =
+                radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio);
+            QVERIFY2(circle.top() >= 0 && circle.bottom() + 1 < radio->height(), qPrintable(about));
+        }
+    }
+    qInfo("tightest caption (unit labels aside): %s", qPrintable(tightestCaption));
 }
 
 void MainWindowTest::tabVisitsEachGroupAtItsCheckedOption() {
@@ -165,34 +248,67 @@ void MainWindowTest::tabVisitsEachGroupAtItsCheckedOption() {
                               window->Option2[0], window->Option1[2]}));
 }
 
-void MainWindowTest::optionsChangeTheStateByMouseAndArrows() {
-    Harness window;
-    QTest::mouseClick(window->Option1[2], Qt::LeftButton);
-    QTest::mouseClick(window->Option1[1], Qt::LeftButton);
-    QCOMPARE(window.FactorBits(), 0x3F99999Au);
-    QTest::mouseClick(window->Option3[2], Qt::LeftButton);
-    QTest::mouseClick(window->Option4[5], Qt::LeftButton);
-    QCOMPARE(window->State().TimeBand * 10 + window->State().DistanceBand, 25);
-    QTest::mouseClick(window->Option2[1], Qt::LeftButton);  // read only when a button is pressed
-    QVERIFY(window->Option1[1]->isChecked() && window->Option3[2]->isChecked() &&
-            window->Option2[1]->isChecked());
+void MainWindowTest::arrowKeysWalkEachGroupInIndexOrder() {
+    struct Case {
+        int group, from;
+        Qt::Key key;
+        int to;
+    };
+    // In index order and round, whatever the options' places on the screen.
+    const Case cases[] = {
+        {1, 0, Qt::Key_Left, 2},  {1, 0, Qt::Key_Up, 2},    {1, 2, Qt::Key_Down, 0},
+        {1, 1, Qt::Key_Right, 2}, {3, 0, Qt::Key_Right, 1}, {3, 1, Qt::Key_Right, 2},
+        {3, 3, Qt::Key_Down, 0},  {3, 2, Qt::Key_Left, 1},  {4, 5, Qt::Key_Right, 0},
+        {4, 1, Qt::Key_Down, 2},  {4, 2, Qt::Key_Up, 1},    {4, 0, Qt::Key_Left, 5},
+        {2, 1, Qt::Key_Down, 0},  {2, 0, Qt::Key_Up, 1},
+    };
+    for (const Case& c : cases) {
+        Harness window;
+        const std::array<QList<QRadioButton*>, 4> groups = {
+            QList<QRadioButton*>(window->Option1.begin(), window->Option1.end()),
+            QList<QRadioButton*>(window->Option2.begin(), window->Option2.end()),
+            QList<QRadioButton*>(window->Option3.begin(), window->Option3.end()),
+            QList<QRadioButton*>(window->Option4.begin(), window->Option4.end())};
+        const QList<QRadioButton*>& options = groups[static_cast<std::size_t>(c.group - 1)];
+        options[c.from]->click();
+        options[c.from]->setFocus();
+        QTest::keyClick(options[c.from], c.key);
+        const QString about = QString("group %1: %2 from %3").arg(c.group).arg(c.key).arg(c.from);
+        QVERIFY2(QApplication::focusWidget() == options[c.to] && options[c.to]->isChecked(),
+                 qPrintable(about));
+        // And the option's handler ran: the state follows the checked options.
+        const std::array<std::uint32_t, 3> planBits = {0x3F666666, 0x3F99999A, 0x3F800000};
+        const tolvane::TariffState& state = window->State();
+        QVERIFY2(c.group != 1 || window.FactorBits() == planBits[static_cast<std::size_t>(c.to)],
+                 qPrintable(about));
+        QVERIFY2(c.group != 3 || state.TimeBand == c.to, qPrintable(about));
+        QVERIFY2(c.group != 4 || state.DistanceBand == c.to, qPrintable(about));
+    }
+}
 
-    window->Option1[1]->setFocus();
-    QTest::keyClick(window->Option1[1], Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), window->Option1[2]);
+void MainWindowTest::aClickAnywhereInAnOptionsBoxChoosesIt() {
+    Harness window;
+    struct Case {
+        QRadioButton* option;
+        QPoint where;
+    };
+    // Far right of each box, where there is neither circle nor caption.
+    const Case cases[] = {
+        {window->Option2[1], {window->Option2[1]->width() - 2, 8}},
+        {window->Option1[2], {window->Option1[2]->width() - 2, 6}},
+        {window->Option4[4], {window->Option4[4]->width() - 1, 1}},
+    };
+    for (const Case& c : cases) {
+        QTest::mouseClick(c.option, Qt::LeftButton, {}, c.where);
+        QVERIFY2(c.option->isChecked(), qPrintable(c.option->text()));
+    }
     QCOMPARE(window.FactorBits(), 0x3F800000u);
-    window->Option4[0]->click();
-    window->Option4[0]->setFocus();
-    QTest::keyClick(window->Option4[0], Qt::Key_Right);
-    QCOMPARE(window->State().DistanceBand, std::int16_t{2});
-    QTest::keyClick(window->Option4[2], Qt::Key_Down);
-    QCOMPARE(window->State().DistanceBand, std::int16_t{3});
-    window->Option3[2]->setFocus();
-    QTest::keyClick(window->Option3[2], Qt::Key_Down);
-    QCOMPARE(window->State().TimeBand, std::int16_t{3});
+    QCOMPARE(window->State().DistanceBand, std::int16_t{4});
 }
 
 void MainWindowTest::conversionsAndFailures() {
+    // The wiring: each button's direction and boxes, the destination and plan it reads, and
+    // what a failure leaves. The arithmetic itself is the core's to prove.
     struct Case {
         const char* table;
         int plan, destination, button;
@@ -203,12 +319,9 @@ void MainWindowTest::conversionsAndFailures() {
         {kEvenTable, 0, 0, 0, "0", "0分間の通話で料金は約9円です。", "9"},
         {kEvenTable, 0, 1, 0, "1", "1分間の通話で料金は約46円です。", "46"},
         {kEvenTable, 2, 1, 1, "46", "46円で約1分間通話できます。", "1"},
-        {kEvenTable, 2, 0, 1, "5", "5円で約0分間通話できます。", "0"},
         {kEvenTable, 1, 0, 0, "１２．５分", "１２．５分分間の通話で料金は約162円です。", "162"},
         {zeros, 0, 0, 0, "3", kFailure, ""},
         {zeros, 0, 0, 1, "40", kFailure, ""},
-        {kEvenTable, 0, 1, 1, "－５０", kFailure, ""},
-        {kEvenTable, 0, 0, 0, "1e999", kFailure, ""},
     };
     for (const auto& c : cases) {
         Harness window(c.table);
@@ -267,22 +380,46 @@ void MainWindowTest::tableMessageComesBeforeTheWindow() {
 }
 
 void MainWindowTest::realMessageBoxesAndAMegabyteOfInput() {
+    // A real box waits for a person. One left open for seconds (the table failed to load, say)
+    // is closed and noted, so the test fails now rather than at CTest's timeout.
+    QStringList unanswered;
+    QPointer<QWidget> openBefore;
+    QTimer watchdog;
+    watchdog.callOnTimeout([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && box == openBefore) {
+            unanswered << box->text();
+            box->done(0);
+        }
+        openBefore = box;
+    });
+    watchdog.start(2000);
     Harness window(kEvenTable, false);
-    // Presses, finds the message box that comes up, notes what it shows and presses OK.
+    QVERIFY2(unanswered.isEmpty(), qPrintable(unanswered.join('|')));
+
+    // Presses, finds the message box that comes up, notes what it shows, copies its text with
+    // Ctrl+C and presses OK.
+    QList<QMessageBox*> boxes;
     const auto pressAndDismiss = [&](int button) {
         QStringList seen;
         QTimer::singleShot(0, [&] {
             QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            boxes << box;
+            QApplication::clipboard()->clear();
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
             seen << box->windowTitle() << QString::number(box->icon()) << box->text()
-                 << QString::number(box->buttons().size()) << window->Text2->text();
+                 << box->buttons().value(0)->text() + QString::number(box->buttons().size())
+                 << window->Text2->text() << QApplication::clipboard()->text();
+            QCOMPARE(box->textInteractionFlags(), Qt::TextSelectableByMouse);
             box->button(QMessageBox::Ok)->click();
         });
         window->Command1[button]->click();
         return seen;
     };
+    const QString sentence = "0分間の通話で料金は約9円です。";
     QCOMPARE(pressAndDismiss(0), QStringList({"Tolvane", QString::number(QMessageBox::Information),
-                                              "0分間の通話で料金は約9円です。", "1", "0"}));
+                                              sentence, "OK1", "0", sentence}));
     QCOMPARE(window->Text2->text(), QString("9"));
     window->Text1->setText("-1");
     QCOMPARE(pressAndDismiss(0).mid(1, 2),
@@ -299,6 +436,23 @@ void MainWindowTest::realMessageBoxesAndAMegabyteOfInput() {
     QCOMPARE(pressAndDismiss(1).value(2), kFailure);
     QCOMPARE(window->Text2->text().size(), 1'000'000);
     QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
+    // One box serves every message: a new native window each time would grow without end.
+    QCOMPARE(QSet<QMessageBox*>(boxes.begin(), boxes.end()).size(), 1);
+    QVERIFY(unanswered.isEmpty());
+}
+
+void MainWindowTest::qtsOwnTextsAreJapanese() {
+    tolvane::InstallJapaneseQtTexts(*QApplication::instance());
+    Harness window;
+    std::unique_ptr<QMenu> menu(window->Text1->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text().section('\t', 0, 0);  // less the shortcut
+        }
+    }
+    QVERIFY2(texts.size() >= 7 && texts.filter(QRegularExpression("[A-Za-z]{3}")).isEmpty(),
+             qPrintable(texts.join(", ")));
 }
 
 QTEST_MAIN(MainWindowTest)

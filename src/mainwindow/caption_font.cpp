@@ -1,0 +1,121 @@
+#include "mainwindow/caption_font.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QAbstractButton>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWidget>
+
+namespace tolvane {
+namespace {
+
+// Room a group box keeps on each side of its title (the frame's corner and a gap).
+constexpr int kTitleMargin = 8;
+// Narrowing keeps a caption's height; only past this is the font made smaller.
+constexpr int kNarrowestStretch = 85;
+constexpr int kStretchStep = 5;
+constexpr qreal kSizeStep = 0.25;
+constexpr qreal kSmallestPointSize = 6.0;
+// Advances are fractional; a hundredth of a pixel is no cut.
+constexpr qreal kTolerance = 0.01;
+
+}  // namespace
+
+QFont WindowFont() {
+    QFont font;
+    // IPA P Gothic is proportional and metric-compatible with the gothic the boxes were drawn
+    // for; Noto Sans CJK JP stands in where it is missing, fitted per control.
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.0);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QString CaptionOf(const QWidget& control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        return button->text();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        return frame->title();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        return label->text();
+    }
+    return {};
+}
+
+QRect CaptionRoom(const QWidget& control) {
+    QStyleOptionButton option;
+    option.initFrom(&control);
+    if (qobject_cast<const QRadioButton*>(&control) != nullptr) {
+        return control.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &control);
+    }
+    if (qobject_cast<const QPushButton*>(&control) != nullptr) {
+        return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control);
+    }
+    if (qobject_cast<const QGroupBox*>(&control) != nullptr) {
+        return control.rect().adjusted(kTitleMargin, 0, -kTitleMargin, 0);
+    }
+    return control.contentsRect();
+}
+
+bool CaptionFits(const QWidget& control, const QFont& font) {
+    const QString caption = CaptionOf(control);
+    const QRect room = CaptionRoom(control);
+    const QFontMetricsF metrics(font, &control);
+    const bool hasMnemonic = caption.contains(u'&');
+    const QString shown = hasMnemonic ? QString(caption).remove(u'&') : caption;
+    if (metrics.horizontalAdvance(shown) > room.width() + kTolerance) {
+        return false;
+    }
+    // A group box draws its title at its top; everything else centres the line in its room.
+    // The painter puts the baseline on a whole device pixel.
+    const qreal centred =
+        qobject_cast<const QGroupBox*>(&control) != nullptr
+            ? metrics.ascent()
+            : room.top() + (room.height() - metrics.height()) / 2 + metrics.ascent();
+    const qreal scale = control.devicePixelRatioF();
+    const qreal baseline = std::round(centred * scale) / scale;
+    const QRectF ink = metrics.tightBoundingRect(shown).translated(0, baseline);
+    if (ink.height() > control.height() || ink.top() < -kTolerance ||
+        ink.bottom() > control.height() + kTolerance) {
+        return false;
+    }
+    const qreal underlineBottom = baseline + metrics.underlinePos() + metrics.lineWidth();
+    return !hasMnemonic || underlineBottom <= room.bottom() + 1 + kTolerance;
+}
+
+void FitCaptionFont(const QList<QWidget*>& controls, const QFont& font) {
+    const auto allFit = [&controls](const QFont& candidate) {
+        return std::all_of(controls.begin(), controls.end(), [&candidate](const QWidget* control) {
+            return CaptionFits(*control, candidate);
+        });
+    };
+    QFont candidate = font;
+    // Nothing may fit (a box far too small for any font): then the smallest is the least cut.
+    [&] {
+        for (qreal size = font.pointSizeF(); size >= kSmallestPointSize; size -= kSizeStep) {
+            candidate.setPointSizeF(size);
+            for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
+                candidate.setStretch(stretch);
+                if (allFit(candidate)) {
+                    return;
+                }
+            }
+        }
+    }();
+    for (QWidget* control : controls) {
+        control->setFont(candidate);
+    }
+}
+
+}  // namespace tolvane
