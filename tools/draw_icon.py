@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Draws the Tolvane icon: a desk telephone with a yen coin, in the 16-colour VGA palette.
 
-Writes data/icons/tolvane-16.xpm and tolvane-32.xpm (the window icon) and the same pictures as
-PNG files for the desktop's icon theme. Shapes are sampled 8x8 per pixel and each
-pixel takes the colour most of its samples have, so edges stay crisp in 16 colours.
+Writes data/icons/tolvane-SIZE.xpm (the window icon, compiled in) and the same pictures as PNG
+files for the desktop's icon theme, at every size the desktop asks for, so that no size is
+scaled from another. Shapes are sampled 8x8 per pixel and each pixel takes the colour most of
+its samples have, so edges stay crisp in 16 colours. The yen sign is drawn by hand at 16 and 32
+pixels and from strokes at the other sizes.
 """
 import math
 import pathlib
@@ -51,10 +53,28 @@ YEN = {
     ],
 }
 COIN_CENTRE, COIN_RADIUS = (0.72, 0.72), 0.27
+# The same sign as strokes, in 32nds of the icon (as in tolvane.svg).
+YEN_STROKES = [
+    ((18.9, 17.6), (23, 22.2)),
+    ((27.1, 17.6), (23, 22.2)),
+    ((23, 22.2), (23, 28.6)),
+    ((19, 23.4), (27, 23.4)),
+    ((19, 26.1), (27, 26.1)),
+]
+YEN_HALF_WIDTH = 1.0 / 32
 
 
-def colour_at(x, y, small):
+def near_segment(x, y, a, b, reach):
+    (ax, ay), (bx, by) = ((a[0] / 32, a[1] / 32), (b[0] / 32, b[1] / 32))
+    dx, dy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)))
+    return math.hypot(x - (ax + t * dx), y - (ay + t * dy)) <= reach
+
+
+def colour_at(x, y, small, stroked_yen=False):
     """Colour key at (x, y) in the unit square."""
+    if stroked_yen and any(near_segment(x, y, a, b, YEN_HALF_WIDTH) for a, b in YEN_STROKES):
+        return "m"
     d = math.hypot(x - COIN_CENTRE[0], y - COIN_CENTRE[1])
     if d <= COIN_RADIUS:
         return "o" if d >= COIN_RADIUS - (0.07 if small else 0.05) else "y"
@@ -82,17 +102,22 @@ def colour_at(x, y, small):
 def render(size):
     samples = 8
     small = size <= 16
+    stroked = size not in YEN
     rows = []
     for py in range(size):
         row = ""
         for px in range(size):
             votes = Counter(
-                colour_at((px + (i + 0.5) / samples) / size, (py + (j + 0.5) / samples) / size, small)
+                colour_at(
+                    (px + (i + 0.5) / samples) / size, (py + (j + 0.5) / samples) / size, small, stroked
+                )
                 for i in range(samples)
                 for j in range(samples)
             )
             row += votes.most_common(1)[0][0]
         rows.append(row)
+    if stroked:
+        return rows
     glyph = YEN[size]
     top = round(COIN_CENTRE[1] * size - len(glyph) / 2)
     left = round(COIN_CENTRE[0] * size - len(glyph[0]) / 2)
@@ -103,6 +128,12 @@ def render(size):
                 row[left + gx] = "m"
         rows[top + gy] = "".join(row)
     return rows
+
+
+# The hicolor theme's sizes; the window icon carries those a window title or task bar uses at
+# scales 1 to 2.
+SIZES = (16, 24, 32, 48, 64, 128, 256)
+WINDOW_ICON_SIZES = (16, 24, 32, 48, 64)
 
 
 def write_xpm(path, size):
@@ -142,6 +173,7 @@ def write_png(path, size):
 if __name__ == "__main__":
     out = pathlib.Path(__file__).resolve().parent.parent / "data" / "icons"
     out.mkdir(parents=True, exist_ok=True)
-    for size in (16, 32):
-        write_xpm(out / f"tolvane-{size}.xpm", size)
+    for size in SIZES:
+        if size in WINDOW_ICON_SIZES:
+            write_xpm(out / f"tolvane-{size}.xpm", size)
         write_png(out / f"tolvane-{size}.png", size)

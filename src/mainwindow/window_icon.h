@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-// The calculator's icon in 16 colours, 16×16 and 32×32.
+// The calculator's icon in 16 colours, from 16×16 to 64×64 pixels.
 QIcon WindowIcon();
 
 }  // namespace tolvane

@@ -22,8 +22,8 @@ usr="$work/root/usr"
 
 [ "$(readlink "$usr/bin/tolvane")" = ../lib/tolvane/tolvane ] || fail "bin/tolvane is not the relative link"
 for file in lib/tolvane/tolvane lib/tolvane/table.csv share/applications/tolvane.desktop \
-    share/metainfo/io.github.tolvane.Tolvane.metainfo.xml share/icons/hicolor/16x16/apps/tolvane.png \
-    share/icons/hicolor/32x32/apps/tolvane.png share/icons/hicolor/scalable/apps/tolvane.svg; do
+    share/metainfo/io.github.tolvane.Tolvane.metainfo.xml share/icons/hicolor/scalable/apps/tolvane.svg \
+    $(for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/tolvane.png"; done); do
     [ -f "$usr/$file" ] || fail "missing $file"
 done
 

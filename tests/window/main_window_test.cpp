@@ -134,7 +134,9 @@ void MainWindowTest::startsAsLaidOut() {
     QCOMPARE(window->Text1->accessibleName() + window->Text2->accessibleName(),
              QString("通話時間通話料金"));
     QVERIFY(window->Text1->maxLength() >= 1'000'000);
-    QVERIFY(!window->windowIcon().isNull());
+    // Drawn for each size a title bar uses up to 2x, none scaled from another.
+    QCOMPARE(window->windowIcon().availableSizes(),
+             QList<QSize>({{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
 void MainWindowTest::unitLabelsUseAJapaneseGothicThatFits() {
