@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all configure build app run install deb test sanitize native fuzz bench bench-startup format clean
+.PHONY: all configure build app run install deb test sanitize native fuzz bench bench-startup bench-memory format clean
 
 all: build
 
@@ -71,6 +71,11 @@ bench: build
 bench-startup: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/startup/startup_bench --runs 30
 	QT_QPA_PLATFORM=xcb xvfb-run -a $(BUILD_DIR)/bench/startup/startup_bench --runs 30
+
+# A long session of the real program: resident memory after a warm-up and after 2,000 more
+# conversions.
+bench-memory: build
+	bash bench/memory/long_session.sh $(BUILD_DIR)/app/tolvane 100 2000
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
