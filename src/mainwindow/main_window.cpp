@@ -16,14 +16,15 @@
 #include <QString>
 #include <QStringList>
 
+#include "mainwindow/application_title.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/window_icon.h"
 #include "mainwindow/window_layout.h"
 #include "runtime/error_trap.h"
 #include "runtime/int_to_text.h"
 #include "runtime/program_dir.h"
+#include "startup/start_up.h"
 #include "tariff/conversion.h"
-#include "tariff/start_up.h"
 
 namespace tolvane {
 namespace {

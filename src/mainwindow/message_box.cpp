@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "mainwindow/application_title.h"
+
 namespace tolvane {
 namespace {
 
