@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root, checks its layout and its
-# dependencies, and runs the end-to-end smoke test on the unpacked bin/tolvane link.
+# Builds the Debian package from BUILD_DIR exactly as `make deb` does (cpack in build/), unpacks
+# it into a temporary root, checks its layout and its dependencies, and runs the end-to-end
+# smoke test on the unpacked bin/tolvane link.
 #   package_test.sh BUILD_DIR SMOKE_TEST
 set -euo pipefail
 
