@@ -9,7 +9,6 @@ telephone tariffs: a charging plan, the kind of telephone called, a time band\n\
 and a distance band. Rates for ordinary telephones come from a table file,\n\
 /etc/tolvane/table.csv, which an administrator may edit.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
@@ -35,6 +34,22 @@ install(FILES ${PROJECT_BINARY_DIR}/debian-link/table.csv DESTINATION ${TOLVANE_
     COMPONENT debian EXCLUDE_FROM_ALL)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/debian/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# The packaged program is stripped as Debian strips programs: symbols, and the compiler's
+# .comment and .note sections, go. (A plain install keeps them, for debugging.)
+install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment
+        --remove-section=.note --strip-unneeded
+        \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TOLVANE_PROGRAM_DIR}/tolvane
+    COMMAND_ERROR_IS_FATAL ANY)"
+    COMPONENT debian EXCLUDE_FROM_ALL)
+
+# What Debian asks of every package besides: the changelog, compressed (the name a native
+# package uses), and the one lintian override the relative link above needs, with its reason.
+tolvane_gzip(data/debian/changelog debian_changelog)
+install(FILES ${debian_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR}
+    COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES data/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+    RENAME tolvane COMPONENT debian EXCLUDE_FROM_ALL)
 # Everything installed without a component of its own ("Unspecified"), then the "debian" one.
 set(CPACK_INSTALL_CMAKE_PROJECTS
     ${PROJECT_BINARY_DIR} ${PROJECT_NAME} Unspecified /

@@ -45,6 +45,14 @@ for needed in 'fonts-ipafont-gothic | fonts-noto-cjk' libqt6widgets6 qt6-qpa-plu
     case "$depends" in *"$needed"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
 done
 
+# Debian's own checker: no error, no warning (the package's overrides carry their reasons).
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+        { cat "$work/lintian.log"; fail "lintian"; }
+else
+    echo "lintian is not installed (scripts/install-deps test): not checked"
+fi
+
 # A plain install has no /etc: the table is a file beside the program.
 cmake --install "$build" --prefix "$work/plain" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install"; }
 [ -f "$work/plain/lib/tolvane/table.csv" ] && [ ! -L "$work/plain/lib/tolvane/table.csv" ] ||
