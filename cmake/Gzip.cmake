@@ -13,5 +13,7 @@ function(tolvane_gzip source output_var)
         COMMENT "Compressing ${source}"
         VERBATIM)
     add_custom_target(gzip_${name} ALL DEPENDS ${copy}.gz)
+    # Built with the program, so that a build of the program alone (the app preset) installs.
+    add_dependencies(tolvane gzip_${name})
     set(${output_var} ${copy}.gz PARENT_SCOPE)
 endfunction()
