@@ -44,7 +44,7 @@ install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment
     COMPONENT debian EXCLUDE_FROM_ALL)
 
 # What Debian asks of every package besides: the changelog, compressed (the name a native
-# package uses), and the one lintian override the relative link above needs, with its reason.
+# package uses); and lintian's overrides, each with its reason (data/debian/lintian-overrides).
 tolvane_gzip(data/debian/changelog debian_changelog)
 install(FILES ${debian_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR}
     COMPONENT debian EXCLUDE_FROM_ALL)
