@@ -1,61 +1,54 @@
-# Thin front end over CMake; see README.md. Dependencies: scripts/install-deps.
-BUILD_DIR ?= build
-BUILD_TYPE ?= RelWithDebInfo
-CMAKE_FLAGS ?=
+# Thin front end over the CMake presets (CMakePresets.json), where every build's settings live;
+# see README.md. Dependencies: scripts/install-deps.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-
+# Extra cache settings for the configure step, e.g. CMAKE_FLAGS=-DCMAKE_CXX_COMPILER=clang++.
+CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all configure build app run install deb test sanitize native fuzz bench bench-startup bench-memory format clean
+.PHONY: all build app run install deb test sanitize native fuzz bench bench-startup bench-memory format clean
 
 all: build
 
-configure:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTOLVANE_WERROR=ON $(CMAKE_FLAGS)
+# Configures and builds a preset: $(call preset,NAME)
+preset = cmake --preset $(1) $(CMAKE_FLAGS) && cmake --build --preset $(1) -j $(JOBS)
 
-build: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+# Development tree, build/: the program, the tests, the benchmarks.
+build:
+	$(call preset,dev)
+
+test: build
+	ctest --preset dev -j $(JOBS)
 
 # Only the program, in build-app/: no test or benchmark libraries needed.
 app:
-	cmake -S . -B build-app -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF \
-	    -DTOLVANE_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
-	cmake --build build-app -j $(JOBS) --target tolvane
+	$(call preset,app)
 
 run: app
 	build-app/app/tolvane
 
-PREFIX ?= /usr/local
 install: app
 	cmake --install build-app --prefix $(PREFIX)
 
-deb: app
-	cd build-app && cpack -G DEB
+# The package is made from build/, the tree whose package the test suite checks.
+deb: build
+	cd build && cpack -G DEB
 
-test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
-
-# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Any finding (leaks included) fails the test that made it.
-sanitize: export ASAN_OPTIONS = detect_leaks=1:detect_stack_use_after_return=1
-sanitize: export UBSAN_OPTIONS = print_stacktrace=1:halt_on_error=1
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer, in
+# build-sanitize/. Any finding (leaks included) fails the test that made it.
 sanitize:
-	$(MAKE) test BUILD_DIR=build-sanitize CMAKE_FLAGS="-DTOLVANE_SANITIZE=ON -DTOLVANE_BUILD_BENCHMARKS=OFF"
+	$(call preset,sanitize)
+	ctest --preset sanitize -j $(JOBS)
 
-# The core's tests built for this very processor at -O3 (fused multiply-add hardware and all):
-# the arithmetic must not change.
+# The core's tests built for this very processor at -O3, in build-native/.
 native:
-	cmake -S . -B build-native -DCMAKE_BUILD_TYPE=Release -DTOLVANE_WERROR=ON \
-	    -DTOLVANE_BUILD_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS="-O3 -march=native"
-	cmake --build build-native -j $(JOBS) --target core_tests
-	build-native/tests/core_tests
+	$(call preset,native)
+	ctest --preset native -j $(JOBS)
 
 # Each libFuzzer harness for FUZZ_SECONDS, from the committed seeds; what it finds new is kept
 # in build-fuzz/corpus, and a crashing input is written to the current directory.
 fuzz:
-	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DTOLVANE_FUZZ=ON -DBUILD_TESTING=OFF -DTOLVANE_BUILD_BENCHMARKS=OFF
-	cmake --build build-fuzz -j $(JOBS) --target convert_fuzzer rate_table_fuzzer
+	$(call preset,fuzz)
 	for name in convert rate_table; do \
 	    mkdir -p build-fuzz/corpus/$$name && \
 	    build-fuzz/fuzz/$${name}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
@@ -64,18 +57,18 @@ fuzz:
 	done
 
 bench: build
-	$(BUILD_DIR)/bench/conversion_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	build/bench/conversion_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # Launch to first paint and peak memory, the calculator against a bare Qt window, on the
 # offscreen platform and in a real X server.
 bench-startup: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/startup/startup_bench --runs 30
-	QT_QPA_PLATFORM=xcb xvfb-run -a $(BUILD_DIR)/bench/startup/startup_bench --runs 30
+	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 30
+	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 30
 
 # A long session of the real program: resident memory after a warm-up and after 2,000 more
 # conversions.
 bench-memory: build
-	bash bench/memory/long_session.sh $(BUILD_DIR)/app/tolvane 100 2000
+	bash bench/memory/long_session.sh build/app/tolvane 100 2000
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "mainwindow/application_title.h"
 #include "mainwindow/caption_font.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/option_button.h"
@@ -25,8 +26,8 @@
 #include "runtime/error_trap.h"
 #include "runtime/int_to_text.h"
 #include "runtime/program_dir.h"
+#include "startup/start_up.h"
 #include "tariff/conversion.h"
-#include "tariff/start_up.h"
 
 namespace tolvane {
 namespace {

@@ -38,7 +38,6 @@ class MainF : public QWidget {
     void Command1_Click(std::int16_t index);
 
     const TariffState& State() const { return state_; }
-    TariffState& State() { return state_; }
 
     // The controls, by control array.
     std::array<QGroupBox*, 6> Frame1{};

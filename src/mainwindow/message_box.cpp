@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "mainwindow/application_title.h"
+
 namespace tolvane {
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "runtime/error_trap.h"
 #include "runtime/input_file.h"
+#include "runtime/input_integers.h"
 
 namespace tolvane {
 

@@ -8,19 +8,17 @@
 namespace tolvane {
 
 // Runs a procedure under an error trap: any failure inside it is cleared and reported as the
-// procedure's one fixed critical message, and the procedure ends normally. Returns whether the
-// procedure ran to its end.
+// procedure's one fixed critical message, and the procedure ends normally.
 template <typename Procedure>
-bool ErrorTrap(Procedure&& procedure, const ShowMessage& showMessage,
+void ErrorTrap(Procedure&& procedure, const ShowMessage& showMessage,
                std::string_view failureText) {
     try {
         std::forward<Procedure>(procedure)();
-        return true;
+        return;
     } catch (...) {
         // Any failure at all: the user gets the same message whatever the cause.
     }
     showMessage(failureText, MessageStyle::Critical);
-    return false;
 }
 
 }  // namespace tolvane

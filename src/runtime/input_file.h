@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
-#include <span>
 #include <string>
 
 namespace tolvane {
@@ -45,12 +43,5 @@ class InputFile {
 // following it into directories. A UTF-8 byte-order mark at the start is passed over.
 // Throws RuntimeFailure when the file cannot be opened or is not a regular file.
 InputFile OpenForInput(const std::string& path);
-
-// Reads the next values.size() fields into values, in order. A field ends at a comma or a line
-// end (LF or CRLF); blanks around it are ignored; it may stand in double quotes; an empty field
-// is 0. Throws RuntimeFailure at the end of the data, on a field that is not an optionally
-// signed whole number, or on a value outside -32768..32767; values before the failing field
-// have been stored by then.
-void InputIntegers(InputFile& file, std::span<std::int16_t> values);
 
 }  // namespace tolvane

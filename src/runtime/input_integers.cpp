@@ -1,6 +1,5 @@
-#include <cstdint>
+#include "runtime/input_integers.h"
 
-#include "runtime/input_file.h"
 #include "runtime/runtime_failure.h"
 
 namespace tolvane {

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace tolvane {
 
@@ -13,8 +12,5 @@ std::string ProgramDir();
 
 // The same for a given executable path; what ProgramDir uses, and what tests feed.
 std::string ProgramDirOf(const std::filesystem::path& executable);
-
-// The last character of a UTF-8 text (empty for an empty text).
-std::string_view LastChar(std::string_view text);
 
 }  // namespace tolvane

@@ -1,4 +1,4 @@
-#include "tariff/start_up.h"
+#include "startup/start_up.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root, checks its layout and its
-# dependencies, and runs the end-to-end smoke test on the unpacked bin/tolvane link.
-#   package_test.sh BUILD_DIR SMOKE_TEST
+# Builds the Debian package from BUILD_DIR exactly as `make deb` does (cpack in build/), unpacks
+# it into a temporary root, checks its layout, its conffile and its dependencies, and runs the
+# end-to-end smoke test on the unpacked bin/tolvane link, which finds its table through the link
+# to /etc. Also checks that a plain install keeps the table itself beside the program.
+#   package_test.sh BUILD_DIR SMOKE_TEST SHIPPED_TABLE
 set -euo pipefail
 
 build=$1
 smoke=$2
-for tool in cpack dpkg-deb dpkg-shlibdeps file; do
+table=$3
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps file; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test)"; exit 77; }
 done
 
@@ -21,11 +24,21 @@ dpkg-deb -x "$deb" "$work/root"
 usr="$work/root/usr"
 
 [ "$(readlink "$usr/bin/tolvane")" = ../lib/tolvane/tolvane ] || fail "bin/tolvane is not the relative link"
-for file in lib/tolvane/tolvane lib/tolvane/table.csv share/applications/tolvane.desktop \
+for file in lib/tolvane/tolvane share/applications/tolvane.desktop \
     share/metainfo/io.github.tolvane.Tolvane.metainfo.xml share/icons/hicolor/scalable/apps/tolvane.svg \
     $(for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/tolvane.png"; done); do
     [ -f "$usr/$file" ] || fail "missing $file"
 done
+
+# The rates an administrator edits survive upgrades: the table is a conffile in /etc, and the
+# program's own table.csv a relative link to it.
+[ "$(dpkg-deb -I "$deb" conffiles)" = /etc/tolvane/table.csv ] ||
+    fail "conffiles is not just /etc/tolvane/table.csv: $(dpkg-deb -I "$deb" conffiles 2>&1)"
+[ -f "$work/root/etc/tolvane/table.csv" ] && [ ! -L "$work/root/etc/tolvane/table.csv" ] ||
+    fail "etc/tolvane/table.csv is not a file"
+[ "$(readlink "$usr/lib/tolvane/table.csv")" = ../../../etc/tolvane/table.csv ] ||
+    fail "lib/tolvane/table.csv is not the relative link to etc/tolvane/table.csv"
+cmp -s "$usr/lib/tolvane/table.csv" "$table" || fail "the packaged table is not the shipped one"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in 'fonts-ipafont-gothic | fonts-noto-cjk' libqt6widgets6 qt6-qpa-plugins \
@@ -34,4 +47,19 @@ for needed in 'fonts-ipafont-gothic | fonts-noto-cjk' libqt6widgets6 qt6-qpa-plu
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 
+# Debian's own checker: no error, no warning (the package's overrides carry their reasons).
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+        { cat "$work/lintian.log"; fail "lintian"; }
+else
+    echo "lintian is not installed (scripts/install-deps test): not checked"
+fi
+
+# A plain install has no /etc: the table is a file beside the program.
+cmake --install "$build" --prefix "$work/plain" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install"; }
+[ -f "$work/plain/lib/tolvane/table.csv" ] && [ ! -L "$work/plain/lib/tolvane/table.csv" ] ||
+    fail "a plain install has no table.csv file beside the program"
+[ ! -e "$work/plain/etc" ] || fail "a plain install wrote etc/"
+
+# The smoke test's first start fails unless the program read its table through the link.
 bash "$smoke" "$usr/bin/tolvane"

@@ -1,15 +1,9 @@
-#include "tariff/start_up.h"
-
-#include <string>
+#include "startup/start_up.h"
 
 #include "ratetable/rate_table_file.h"
-#include "runtime/program_dir.h"
+#include "runtime/last_char.h"
 
 namespace tolvane {
-
-void PrepareAtStartUp(TariffState& state, const ShowMessage& showMessage) {
-    PrepareAtStartUp(state, showMessage, ProgramDir());
-}
 
 void PrepareAtStartUp(TariffState& state, const ShowMessage& showMessage,
                       std::string_view programDir) {
