@@ -66,7 +66,11 @@ rss() { awk '/^VmRSS/ { print $2 }' "/proc/$app/status"; }
 start=$(rss)
 for _ in $(seq $((warm_up / 4))); do round; done
 after_warm_up=$(rss)
-for _ in $(seq $((measured / 4))); do round; done
+# Every 500 conversions a reading, so that a steady growth shows apart from a settling one.
+for n in $(seq $((measured / 4))); do
+    round
+    [ $((n * 4 % 500)) -ne 0 ] || echo "after $((warm_up + n * 4)) conversions: $(rss) KiB"
+done
 after=$(rss)
 echo "resident memory (KiB): start $start, after $warm_up conversions $after_warm_up," \
     "after $measured more $after: $((after - after_warm_up)) KiB grown"
