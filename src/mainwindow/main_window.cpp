@@ -20,9 +20,9 @@
 #include "mainwindow/caption_font.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/option_button.h"
-#include "mainwindow/option_indicator_style.h"
 #include "mainwindow/window_icon.h"
 #include "mainwindow/window_layout.h"
+#include "mainwindow/window_style.h"
 #include "runtime/error_trap.h"
 #include "runtime/int_to_text.h"
 #include "runtime/program_dir.h"
@@ -136,18 +136,19 @@ void MainF::BuildControls() {
 void MainF::FitFonts() {
     const QFont font = WindowFont();
     setFont(font);
-    // Made last, so that it outlives the options that use it.
-    auto* optionStyle = new OptionIndicatorStyle;
-    optionStyle->setParent(this);
+    // Made after the controls, so that it outlives the frames and options that use it.
+    auto* style = new WindowStyle;
+    style->setParent(this);
     const auto fit = [](const auto& controls, const QFont& base) {
         FitCaptionFont(QList<QWidget*>(controls.begin(), controls.end()), base);
     };
     for (QGroupBox* frame : Frame1) {
+        frame->setStyle(style);
         fit(std::array{frame}, font);
     }
     const auto fitGroup = [&](const auto& options) {
         for (QRadioButton* option : options) {
-            option->setStyle(optionStyle);
+            option->setStyle(style);
         }
         fit(options, font);
     };
