@@ -81,6 +81,8 @@ MainF::MainF(ShowMessage showMessage, std::string programDir, QWidget* parent)
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setWindowIcon(WindowIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    // Before any control exists, so that none of them ever loads the desktop's font.
+    setFont(WindowFont());
 
     BuildControls();
     FitFonts();
@@ -135,7 +137,6 @@ void MainF::BuildControls() {
 
 void MainF::FitFonts() {
     const QFont font = WindowFont();
-    setFont(font);
     // Made after the controls, so that it outlives the frames and options that use it.
     auto* style = new WindowStyle;
     style->setParent(this);
