@@ -10,14 +10,13 @@
 
 namespace {
 
-constexpr unsigned kSecondsPerTest = 10;
 char running[256];
 
-class Deadline : public ::testing::EmptyTestEventListener {
+struct Deadline : ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo& test) override {
         std::snprintf(running, sizeof running, "%s.%s timed out\n", test.test_suite_name(),
                       test.name());
-        ::alarm(kSecondsPerTest);
+        ::alarm(10);
     }
     void OnTestEnd(const ::testing::TestInfo&) override { ::alarm(0); }
 };
