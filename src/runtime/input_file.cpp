@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <utility>
 
 #include "runtime/runtime_failure.h"
@@ -19,9 +18,8 @@ InputFile::InputFile(InputFile&& other) noexcept
       ended_(other.ended_) {}
 
 InputFile::~InputFile() {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
-    }
+    // After a move or a failed open the descriptor is -1, which close refuses harmlessly.
+    ::close(descriptor_);
 }
 
 int InputFile::Peek() {
@@ -35,10 +33,9 @@ bool InputFile::Refill() {
     if (ended_) {
         return false;
     }
-    ssize_t count = 0;
-    do {
-        count = ::read(descriptor_, buffer_.data(), buffer_.size());
-    } while (count < 0 && errno == EINTR);
+    // Only regular files are read, and a read from one is not cut short by a signal (the
+    // program installs no handler that could), so EINTR needs no retry here.
+    const ssize_t count = ::read(descriptor_, buffer_.data(), buffer_.size());
     if (count < 0) {
         throw RuntimeFailure("cannot read the file");
     }
@@ -51,13 +48,11 @@ bool InputFile::Refill() {
 InputFile OpenForInput(const std::string& path) {
     // Non-blocking, so that a FIFO without a writer cannot hold start-up; it is refused below.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0) {
-        throw RuntimeFailure("cannot open the file");
-    }
     InputFile file(descriptor);
     struct stat status {};
+    // A failed open is refused here too: fstat fails on its -1.
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        throw RuntimeFailure("not a regular file");
+        throw RuntimeFailure("cannot open a regular file");
     }
     constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
     // Spreadsheet programs often start a saved file with a byte-order mark; a partial one can

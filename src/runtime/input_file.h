@@ -33,7 +33,9 @@ class InputFile {
     bool Refill();
 
     int descriptor_;
-    std::array<unsigned char, 64 * 1024> buffer_{};
+    // Left uninitialised: only the bytes a read has filled are ever looked at, and clearing
+    // 64 KiB for a file of a few hundred bytes would cost more than reading it.
+    std::array<unsigned char, 64 * 1024> buffer_;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
     bool ended_ = false;

@@ -21,18 +21,6 @@ void SkipBlanks(InputFile& file) {
     }
 }
 
-// Takes one line end: LF, CRLF or a lone CR.
-void SkipLineEnd(InputFile& file) {
-    if (file.Peek() == '\r') {
-        file.Skip();
-        if (file.Peek() == '\n') {
-            file.Skip();
-        }
-    } else {
-        file.Skip();
-    }
-}
-
 // Reads an optionally signed whole number in the 16-bit range; nothing at all reads as 0.
 // The value is built as the digits arrive, so an endless field fails at its first bad byte or
 // as soon as it leaves the range, never after reading it whole.
@@ -62,13 +50,14 @@ std::int16_t ReadNumber(InputFile& file) {
 }
 
 std::int16_t ReadField(InputFile& file) {
-    // Blank lines between values are passed over, unless a comma has just opened a field.
+    // Blank lines between values are passed over, unless a comma has just opened a field. A
+    // CR and an LF are each a line end: the LF of a CRLF then ends a blank line.
     for (;;) {
         SkipBlanks(file);
         if (file.afterComma || !IsLineEnd(file.Peek())) {
             break;
         }
-        SkipLineEnd(file);
+        file.Skip();
     }
     if (file.Peek() == InputFile::kEnd) {
         throw RuntimeFailure("end of data");
@@ -90,16 +79,12 @@ std::int16_t ReadField(InputFile& file) {
     SkipBlanks(file);
 
     const int terminator = file.Peek();
-    if (terminator == ',') {
-        file.Skip();
-        file.afterComma = true;
-    } else if (IsLineEnd(terminator)) {
-        SkipLineEnd(file);
-        file.afterComma = false;
-    } else if (terminator == InputFile::kEnd) {
-        file.afterComma = false;
-    } else {
+    if (terminator != ',' && !IsLineEnd(terminator) && terminator != InputFile::kEnd) {
         throw RuntimeFailure("not a whole number");
+    }
+    file.afterComma = terminator == ',';
+    if (terminator != InputFile::kEnd) {
+        file.Skip();
     }
     return value;
 }

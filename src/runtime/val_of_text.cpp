@@ -68,40 +68,30 @@ class Cursor {
         pos_ += current_.length;
         Decode();
     }
-    std::size_t Position() const { return pos_; }
-    void Rewind(std::size_t pos) {
-        pos_ = pos;
-        Decode();
-    }
 
   private:
     void Decode() { current_ = pos_ < text_.size() ? ReadSymbol(text_, pos_) : Symbol{'\0', 0}; }
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    Symbol current_{'\0', 0};
+    Symbol current_;
 };
 
 // An exponent far beyond any double's range is held at this size; with fewer mantissa digits
 // than this, the outcome (overflow or underflow) is the same as for the true exponent.
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000;
 
-// Reads "[eE][sign]digits" if present; leaves the cursor untouched when no digit follows.
+// Reads "[eE][sign]digits" if present, else gives 0. Where the cursor stops does not matter:
+// nothing after the number is read.
 std::int64_t ReadExponent(Cursor& cursor) {
-    const char letter = cursor.Peek();
-    if (letter != 'e' && letter != 'E') {
+    if (cursor.Peek() != 'e' && cursor.Peek() != 'E') {
         return 0;
     }
-    const std::size_t start = cursor.Position();
     cursor.Advance();
     bool negative = false;
     if (cursor.Peek() == '+' || cursor.Peek() == '-') {
         negative = cursor.Peek() == '-';
         cursor.Advance();
-    }
-    if (!IsDigit(cursor.Peek())) {
-        cursor.Rewind(start);
-        return 0;
     }
     std::int64_t exponent = 0;
     for (char c = cursor.Peek(); IsDigit(c); c = cursor.Peek()) {
@@ -113,36 +103,9 @@ std::int64_t ReadExponent(Cursor& cursor) {
     return negative ? -exponent : exponent;
 }
 
-// What nearly everybody types, plain ASCII starting with a digit, is parsed in place. Returns
-// false (and the full reader runs) whenever the parser stopped where a full-width symbol or an
-// unusual form might continue the number, or the value is out of range.
-bool ReadPlainAscii(std::string_view text, double& value) {
-    std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start])) {
-        ++start;
-    }
-    const std::size_t digit = start < text.size() && text[start] == '-' ? start + 1 : start;
-    if (digit >= text.size() || !IsDigit(text[digit])) {
-        return false;
-    }
-    const char* const end = text.data() + text.size();
-    const auto parsed = std::from_chars(text.data() + start, end, value);
-    if (parsed.ec != std::errc{}) {
-        return false;
-    }
-    if (parsed.ptr == end) {
-        return true;
-    }
-    const auto next = static_cast<unsigned char>(*parsed.ptr);
-    return next < 0x80 && next != '.' && next != 'e' && next != 'E';
-}
-
 }  // namespace
 
 double ValOfText(std::string_view text) {
-    if (double value = 0.0; ReadPlainAscii(text, value)) {
-        return value;
-    }
     Cursor cursor(text);
     while (IsBlank(cursor.Peek())) {
         cursor.Advance();
@@ -175,37 +138,25 @@ double ValOfText(std::string_view text) {
     if (integerDigits + fractionDigits == 0) {
         return 0.0;
     }
-    if (integerDigits == 0) {
-        number.insert(0, 1, '0');
-    }
     const std::int64_t exponent = ReadExponent(cursor);
     if (exponent != 0) {
-        char buffer[24];
-        const auto written = std::to_chars(buffer, buffer + sizeof buffer, exponent);
         number += 'e';
-        number.append(buffer, written.ptr);
+        number += std::to_string(exponent);
     }
 
     double magnitude = 0.0;
     const auto parsed = std::from_chars(number.data(), number.data() + number.size(), magnitude);
     if (parsed.ec == std::errc::result_out_of_range) {
-        // Beyond range one way or the other: the decimal position of the first significant
-        // digit tells which. Overflow is a failure; underflow is simply zero.
-        const std::size_t firstSignificant = number.find_first_not_of("0.");
-        if (firstSignificant == std::string::npos || number[firstSignificant] == 'e') {
-            return negative ? -0.0 : 0.0;
-        }
-        const auto integerPart = static_cast<std::int64_t>(integerDigits == 0 ? 1 : integerDigits);
-        const auto leading = static_cast<std::int64_t>(firstSignificant);
-        // Position of the leading digit relative to the units digit, before the exponent.
-        const std::int64_t position =
-            leading < integerPart ? integerPart - 1 - leading : integerPart - leading;
+        // Beyond range one way or the other (the digits hold a nonzero one, as a zero is always
+        // in range): the decimal position of the first significant digit tells which. Counted
+        // from the point it is off by one for a digit before the point, which cannot matter: an
+        // out-of-range value lies hundreds of places from the units. Overflow is a failure;
+        // underflow leaves the magnitude zero.
+        const auto leading = static_cast<std::int64_t>(number.find_first_not_of("0."));
+        const std::int64_t position = static_cast<std::int64_t>(integerDigits) - leading;
         if (position + exponent > 0) {
             throw RuntimeFailure("number beyond the range of a double");
         }
-        magnitude = 0.0;
-    } else if (parsed.ec != std::errc{}) {
-        return 0.0;
     }
     return negative ? -magnitude : magnitude;
 }

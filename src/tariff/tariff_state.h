@@ -12,25 +12,6 @@ enum class DestinationKind { HOrGeneral, Mobile };
 
 enum class ConversionDirection { TimeToCharge, ChargeToTime };
 
-// The indices below are those of the option buttons that select each choice.
-enum class PlanIndex : std::int16_t { SuperPackL = 0, SuperPackS = 1, StandardPlan = 2 };
-
-enum class TimeBandIndex : std::int16_t {
-    LateNight = 0,
-    Evening = 1,
-    Daytime = 2,
-    HolidayDaytime = 3
-};
-
-enum class DistanceBandIndex : std::int16_t {
-    SameArea = 0,
-    Adjacent30km = 1,
-    Upto60km = 2,
-    Upto100km = 3,
-    Upto160km = 4,
-    Over160km = 5,
-};
-
 inline constexpr std::int16_t kTimeBandCount = 4;
 inline constexpr std::int16_t kDistanceBandCount = 6;
 inline constexpr std::size_t kRateTableSize = 24;
@@ -57,7 +38,8 @@ struct TariffState {
 
     // The start-up selections: the first plan, the first time band, the first distance band.
     void ResetSelections();
-    // Unknown plan indices leave the factor as it is.
+    // Plans, time bands and distance bands are numbered like the option buttons that select
+    // them, from 0. Unknown plan indices leave the factor as it is.
     void SelectPlan(std::int16_t index);
     void SelectTimeBand(std::int16_t index);
     void SelectDistanceBand(std::int16_t index);
@@ -65,8 +47,5 @@ struct TariffState {
     // then the time band, is out of range.
     std::int16_t UnitSeconds() const;
 };
-
-// The binary32 factor of one of the three plans.
-float PlanFactorOf(PlanIndex plan);
 
 }  // namespace tolvane

@@ -1,7 +1,7 @@
 #include "tariff/conversion.h"
 
 #include <cstdint>
-#include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -12,110 +12,84 @@ constexpr auto kToCharge = ConversionDirection::TimeToCharge;
 constexpr auto kToTime = ConversionDirection::ChargeToTime;
 constexpr auto kGeneral = DestinationKind::HOrGeneral;
 constexpr auto kMobile = DestinationKind::Mobile;
-constexpr std::int16_t kSuperL = 0, kSuperS = 1, kStandard = 2;
+constexpr std::int16_t kSuperL = 0, kSuperS = 1, kStandard = 2, kNoPlan = 3;
 
-// A state whose selected band lasts `unitSeconds`, under the given plan.
-TariffState StateWith(std::int16_t unitSeconds, std::int16_t plan = kStandard) {
-    TariffState state;
-    state.ResetSelections();
-    state.SelectPlan(plan);
-    state.SelectDistanceBand(2);
-    state.SelectTimeBand(1);
-    state.RateTable[RateTablePosition(2, 1)] = unitSeconds;
-    return state;
+struct Case {
+    ConversionDirection direction;
+    DestinationKind destination;
+    std::int16_t plan, unitSeconds;  // the selected band's unit, under that plan
+    const char* input;
+    std::int32_t result;  // -1: ConversionFailed
+};
+
+void Expect(std::initializer_list<Case> cases) {
+    for (const auto& c : cases) {
+        TariffState state;
+        state.SelectPlan(c.plan);
+        state.SelectDistanceBand(2);
+        state.SelectTimeBand(1);
+        state.RateTable[RateTablePosition(2, 1)] = c.unitSeconds;
+        if (c.result < 0) {
+            EXPECT_THROW(Convert(c.direction, c.input, c.destination, state), ConversionFailed)
+                << c.input;
+        } else {
+            EXPECT_EQ(Convert(c.direction, c.input, c.destination, state).result, c.result)
+                << c.input;
+        }
+    }
 }
 
-TEST(Convert, ResultsAndSentences) {
-    struct Case {
-        ConversionDirection direction;
-        DestinationKind destination;
-        std::int16_t plan, unitSeconds;
-        const char* input;
-        std::int32_t result;
-        const char* sentence;
-    };
-    const Case cases[] = {
-        {kToCharge, kGeneral, kStandard, 30, "3", 70, "3分間の通話で料金は約70円です。"},
-        {kToTime, kGeneral, kStandard, 30, "20", 0, "20円で約0分間通話できます。"},
-        {kToTime, kGeneral, kStandard, 30, "30", 1, "30円で約1分間通話できます。"},
-        {kToTime, kGeneral, kStandard, 30, "40", 2, "40円で約2分間通話できます。"},
-        {kToCharge, kMobile, kStandard, 0, "1", 46, "1分間の通話で料金は約46円です。"},
-        {kToTime, kMobile, kStandard, 0, "100", 2, "100円で約2分間通話できます。"},
-        {kToCharge, kMobile, kSuperS, 99, "5", 192, "5分間の通話で料金は約192円です。"},
-        // Amounts below the first unit buy no time, not a negative one.
-        {kToTime, kGeneral, kStandard, 120, "0", 0, "0円で約0分間通話できます。"},
-        {kToTime, kMobile, kStandard, 0, "", 0, "円で約0分間通話できます。"},
-        // The factor is the binary32 0.9 widened: an exact 0.9 would make 13.5 and round to 14.
-        {kToCharge, kGeneral, kSuperL, 60, "0.5", 13, "0.5分間の通話で料金は約13円です。"},
-        {kToCharge, kGeneral, kSuperL, 60, "", 9, "分間の通話で料金は約9円です。"},
-        {kToTime, kGeneral, kSuperL, 60, "9", 0, "9円で約0分間通話できます。"},
-        // 0.5 with a float product 9 or an exact 0.9; the double product 8.99999976... makes it 1.
-        {kToTime, kGeneral, kSuperL, 3, "99", 1, "99円で約1分間通話できます。"},
-        // Each step rounded to a double; held wider or fused they give 11, 13 and 30.
-        {kToCharge, kMobile, kStandard, 0, "0.01375", 10, "0.01375分間の通話で料金は約10円です。"},
-        {kToCharge, kMobile, kStandard, 0, "0.06875", 12, "0.06875分間の通話で料金は約12円です。"},
-        {kToCharge, kMobile, kStandard, 0, "0.53625", 29, "0.53625分間の通話で料金は約29円です。"},
-        // The text is read as far as it is a number, and echoed as typed.
-        {kToCharge, kGeneral, kStandard, 30, "12abc", 250, "12abc分間の通話で料金は約250円です。"},
-        {kToCharge, kGeneral, kStandard, 30, "abc", 10, "abc分間の通話で料金は約10円です。"},
-        {kToCharge, kMobile, kStandard, 0, "１２．５", 465,
-         "１２．５分間の通話で料金は約465円です。"},
-        {kToCharge, kMobile, kStandard, 0, "59055800", 2147483646,
-         "59055800分間の通話で料金は約2147483646円です。"},
-    };
-    for (const auto& c : cases) {
-        const auto conversion =
-            Convert(c.direction, c.input, c.destination, StateWith(c.unitSeconds, c.plan));
-        EXPECT_EQ(conversion.result, c.result) << c.input;
-        EXPECT_EQ(conversion.sentence, c.sentence);
-    }
+TEST(Convert, Results) {
+    Expect({Case{kToCharge, kGeneral, kStandard, 30, "3", 70},
+            Case{kToCharge, kGeneral, kStandard, 1, "1", 610},
+            Case{kToTime, kGeneral, kStandard, 30, "30", 1},
+            Case{kToTime, kGeneral, kStandard, 30, "40", 2},
+            Case{kToCharge, kMobile, kNoPlan, 0, "1", 46},
+            Case{kToTime, kMobile, kNoPlan, 0, "100", 2},
+            Case{kToCharge, kMobile, kSuperS, 99, "5", 192},
+            Case{kToCharge, kMobile, kStandard, 0, "59055800", 2147483646}});
+    // Amounts below the first unit buy no time, not a negative one.
+    Expect({Case{kToTime, kGeneral, kStandard, 30, "20", 0},
+            Case{kToTime, kGeneral, kStandard, 120, "0", 0},
+            Case{kToTime, kMobile, kStandard, 0, "", 0}});
+    // The factor is the binary32 0.9 widened: an exact 0.9 would make 13.5 and round to 14;
+    // for 99 yen a float product 9 or an exact 0.9 gives 0.5, the double product 8.99999976...
+    // gives 1.
+    Expect({Case{kToCharge, kGeneral, kSuperL, 60, "0.5", 13},
+            Case{kToCharge, kGeneral, kSuperL, 60, "", 9},
+            Case{kToTime, kGeneral, kSuperL, 60, "9", 0},
+            Case{kToTime, kGeneral, kSuperL, 3, "99", 1}});
+    // Each step rounded to a double; held wider or fused they give 11, 13 and 30.
+    Expect({Case{kToCharge, kMobile, kStandard, 0, "0.01375", 10},
+            Case{kToCharge, kMobile, kStandard, 0, "0.06875", 12},
+            Case{kToCharge, kMobile, kStandard, 0, "0.53625", 29}});
 }
 
 TEST(Convert, EveryFailureCauseThrowsConversionFailed) {
-    struct Case {
-        const char* why;
-        ConversionDirection direction;
-        DestinationKind destination;
-        std::int16_t unitSeconds, distanceBand;
-        float factor;
-        const char* input;
-    };
-    const Case cases[] = {
-        {"division by zero", kToCharge, kGeneral, 0, 2, 1.0f, "1"},
-        {"zero by zero", kToCharge, kGeneral, 0, 2, 1.0f, "0"},
-        {"no rate, to time", kToTime, kGeneral, 0, 2, 1.0f, "40"},
-        {"negative unit", kToCharge, kGeneral, -30, 2, 1.0f, "3"},
-        {"beyond 32 bits", kToCharge, kMobile, 30, 2, 1.0f, "59055801"},
-        {"beyond 32 bits, to time", kToTime, kGeneral, 32767, 2, 1.0f, "1e300"},
-        {"formula overflows", kToCharge, kGeneral, 1, 2, 1.0f, "1e306"},
-        {"number beyond a double", kToTime, kMobile, 30, 2, 1.0f, "-1e309"},
-        {"negative minutes", kToCharge, kMobile, 30, 2, 1.0f, "-1"},
-        {"negative full-width yen", kToTime, kGeneral, 30, 2, 1.0f, "－４０"},
-        {"band out of range", kToCharge, kGeneral, 30, 6, 1.0f, "1"},
-        {"no plan: division by zero", kToTime, kGeneral, 30, 2, 0.0f, "40"},
-    };
-    for (const auto& c : cases) {
-        TariffState state = StateWith(c.unitSeconds);
-        state.SelectDistanceBand(c.distanceBand);
-        state.PlanFactor = c.factor;
-        EXPECT_THROW(Convert(c.direction, c.input, c.destination, state), ConversionFailed)
-            << c.why;
-    }
+    // No valid rate, a result beyond 32 bits or beyond a double, a negative input, no plan.
+    Expect({Case{kToCharge, kGeneral, kStandard, 0, "1", -1},
+            Case{kToCharge, kGeneral, kStandard, 0, "0", -1},
+            Case{kToTime, kGeneral, kStandard, 0, "40", -1},
+            Case{kToCharge, kGeneral, kStandard, -30, "3", -1},
+            Case{kToCharge, kMobile, kStandard, 30, "59055801", -1},
+            Case{kToTime, kGeneral, kStandard, 32767, "1e300", -1},
+            Case{kToCharge, kGeneral, kStandard, 1, "1e306", -1},
+            Case{kToTime, kMobile, kStandard, 30, "-1e309", -1},
+            Case{kToCharge, kMobile, kStandard, 30, "-1", -1},
+            Case{kToTime, kGeneral, kStandard, 30, "－４０", -1},
+            Case{kToTime, kGeneral, kNoPlan, 30, "40", -1}});
 }
 
-TEST(Convert, ResultTypedBackInGivesTheInputAgain) {
-    struct Trip {
-        DestinationKind destination;
-        std::int16_t plan, unitSeconds;
-        const char* minutes;
-    };
-    for (const auto& trip : {Trip{kMobile, kSuperL, 0, "10"}, Trip{kGeneral, kStandard, 180, "25"},
-                             Trip{kGeneral, kSuperL, 60, "5"}, Trip{kGeneral, kSuperS, 45, "12"},
-                             Trip{kGeneral, kStandard, 32767, "32767"}}) {
-        const TariffState state = StateWith(trip.unitSeconds, trip.plan);
-        const auto charge = Convert(kToCharge, trip.minutes, trip.destination, state);
-        const auto back = Convert(kToTime, std::to_string(charge.result), trip.destination, state);
-        EXPECT_EQ(std::to_string(back.result), trip.minutes) << "charge " << charge.result;
+// The text is read as far as it is a number, and echoed exactly as typed.
+TEST(Convert, SentenceEchoesTheInputAndGivesTheResultInWords) {
+    TariffState state;
+    state.SelectPlan(kStandard);
+    state.RateTable[0] = 30;
+    for (const auto& [direction, input, sentence] :
+         {std::tuple{kToCharge, "12abc", "12abc分間の通話で料金は約250円です。"},
+          std::tuple{kToCharge, "", "分間の通話で料金は約10円です。"},
+          std::tuple{kToTime, "１２０", "１２０円で約6分間通話できます。"}}) {
+        EXPECT_EQ(Convert(direction, input, kGeneral, state).sentence, sentence);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "runtime/val_of_text.h"
 
-#include <unistd.h>
-
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -16,55 +14,39 @@ namespace tolvane {
 namespace {
 
 TEST(ValOfText, ReadsTheLeadingNumberCorrectlyRounded) {
+    using C = std::pair<std::string, double>;
+    const auto expect = [](std::initializer_list<C> cases) {
+        for (const auto& [text, expected] : cases) {
+            const double value = ValOfText(text);
+            EXPECT_EQ(value, expected) << text.substr(0, 40);
+            EXPECT_EQ(std::signbit(value), std::signbit(expected)) << text.substr(0, 40);
+        }
+    };
+    // Blanks, a sign, digits, a point and an exponent, as far as they form a number.
+    expect({C{"", 0.0}, C{"  12", 12.0}, C{"\t-3.5x", -3.5}, C{"\n\r5", 5.0}, C{"+7", 7.0},
+            C{"-0", -0.0}, C{"-", 0.0}, C{".", 0.0}, C{".5", 0.5}, C{"5.", 5.0}, C{"1.2.3", 1.2},
+            C{"abc12", 0.0}, C{"1 2", 1.0}, C{"0x10", 0.0}, C{"1,5", 1.0}, C{"inf", 0.0},
+            C{"nan", 0.0}});
+    expect({C{"2E-2", 0.02}, C{"+1e1", 10.0}, C{"+1e10", 1e10}, C{"1e", 1.0}, C{"1e+x", 1.0}});
+    // Full-width forms as a Japanese input method types them, but nothing that only looks like
+    // them, nor a character cut off at the end of the text, nor anything beyond its end.
+    expect({C{"１２．５", 12.5}, C{"９０", 90.0}, C{"　－２", -2.0}, C{"＋１ｅ２", 100.0},
+            C{"1Ｅ2", 100.0}, C{"1e２", 100.0}, C{"ア12", 0.0}, C{"１ｐ２", 1.0}, C{"1！2", 1.0},
+            C{"一", 0.0}, C{"5分", 5.0}, C{"\xEF\xBC", 0.0}});
+    EXPECT_EQ(ValOfText(std::string_view("1２").substr(0, 3)), 1.0);
+    EXPECT_EQ(ValOfText(std::string_view("12").substr(0, 1)), 1.0);
+    // Correct rounding, ties to even unless a later digit breaks the tie.
+    expect({C{"0.1000000000000000055511151231257827021181583404541015625", 0.1},
+            C{"9007199254740993", 9007199254740992.0},
+            C{"9007199254740993.00000000000000000000001", 9007199254740994.0},
+            C{"4.9406564584124654e-324", 4.9406564584124654e-324}});
+    // Too small for a double is zero, as is zero whatever its exponent; long texts keep their
+    // value; too large for a double fails.
     const std::string zeros(100000, '0');
-    struct Case {
-        std::string text;
-        double value;
-    };
-    const Case cases[] = {
-        {"", 0.0},
-        {"  12", 12.0},
-        {"\t-3.5x", -3.5},
-        {"+7", 7.0},
-        {"-0", -0.0},
-        {"-", 0.0},
-        {".", 0.0},
-        {".5", 0.5},
-        {"5.", 5.0},
-        {"1.2.3", 1.2},
-        {"abc12", 0.0},
-        {"1 2", 1.0},
-        {"2E-2", 0.02},
-        {"1e", 1.0},
-        {"1e+x", 1.0},
-        {"0x10", 0.0},
-        {"1,5", 1.0},
-        {"5分", 5.0},
-        // What a Japanese input method types.
-        {"１２．５", 12.5},
-        {"　－２", -2.0},
-        {"＋１ｅ２", 100.0},
-        {"1Ｅ2", 100.0},
-        {"一", 0.0},
-        {"\xEF\xBC", 0.0},
-        // Correct rounding, ties to even unless a later digit breaks the tie.
-        {"0.1000000000000000055511151231257827021181583404541015625", 0.1},
-        {"9007199254740993", 9007199254740992.0},
-        {"9007199254740993.00000000000000000000001", 9007199254740994.0},
-        {"4.9406564584124654e-324", 4.9406564584124654e-324},
-        // Too small for a double is zero; long texts keep their value.
-        {"-1e-400", -0.0},
-        {"0." + zeros + "1", 0.0},
-        {"1e-99999999999999999999", 0.0},
-        {"0." + zeros + "1e100000", 0.1},
-        {"1" + zeros + "e-100000", 1.0},
-    };
-    for (const auto& c : cases) {
-        const double value = ValOfText(c.text);
-        EXPECT_EQ(value, c.value) << c.text.substr(0, 40);
-        EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << c.text.substr(0, 40);
-    }
-    for (const auto& text : {std::string("1e309"), std::string("1.8e308"), "1" + zeros,
+    expect({C{"-1e-400", -0.0}, C{"0." + zeros + "1", 0.0}, C{"1e-99999999999999999999", 0.0},
+            C{"0e99999999999999999999", 0.0}, C{"-.0e-99999", -0.0},
+            C{"0." + zeros + "1e100000", 0.1}, C{"1" + zeros + "e-100000", 1.0}});
+    for (const auto& text : {std::string("1e309"), std::string("-1.8e308"), "1" + zeros,
                              std::string("1e99999999999999999999"), "0." + zeros + "1e100400"}) {
         EXPECT_THROW(ValOfText(text), RuntimeFailure) << text.substr(0, 40);
     }
