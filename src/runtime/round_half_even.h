@@ -5,8 +5,7 @@
 namespace tolvane {
 
 // The nearest 32-bit integer to x, halves going to the even neighbour. Throws RuntimeFailure
-// when that integer does not fit, or x is not a number: so also for the infinity or NaN that an
-// invalid operation, a division by zero or an overflow leaves.
+// when that integer does not fit, or x is not a number.
 std::int32_t RoundHalfEven(double x);
 
 }  // namespace tolvane

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "runtime/float_fault.h"
 #include "runtime/int_to_text.h"
 #include "runtime/round_half_even.h"
 #include "runtime/strict_float.h"
@@ -76,14 +77,11 @@ Conversion ConvertOrThrow(ConversionDirection direction, std::string_view input,
         throw ConversionFailed();
     }
     double x = Formula(direction, v, destination, state);
+    CheckFloatResult(x);
     // An amount that does not cover the first unit buys no call time at all.
     if (direction == ConversionDirection::ChargeToTime && x < 0.0) {
         x = 0.0;
     }
-    // An invalid operation, a division by zero or an overflow anywhere in a formula leaves a NaN
-    // or an infinity that survives to its end (the operands are finite, no divisor infinite),
-    // and RoundHalfEven refuses both. The clamp above cannot hide one: with a typed number that
-    // is never negative and units that are positive, no formula can end in minus infinity.
     const std::int32_t result = RoundHalfEven(x);
 
     const bool toCharge = direction == ConversionDirection::TimeToCharge;
