@@ -16,8 +16,12 @@ static_assert(std::bit_cast<std::uint32_t>(kPlanFactors[2]) == 0x3F800000);
 
 }  // namespace
 
+float PlanFactorOf(PlanIndex plan) {
+    return kPlanFactors[static_cast<std::size_t>(plan)];
+}
+
 void TariffState::ResetSelections() {
-    SelectPlan(0);
+    PlanFactor = PlanFactorOf(PlanIndex::SuperPackL);
     DistanceBand = 0;
     TimeBand = 0;
 }

@@ -12,8 +12,23 @@ enum class DestinationKind { HOrGeneral, Mobile };
 
 enum class ConversionDirection { TimeToCharge, ChargeToTime };
 
-inline constexpr std::int16_t kTimeBandCount = 4;
-inline constexpr std::int16_t kDistanceBandCount = 6;
+// The choices, in the order of the option buttons that select them: an enumerator's value is
+// its option's index.
+enum class PlanIndex : std::int16_t { SuperPackL, SuperPackS, StandardPlan };
+enum class TimeBandIndex : std::int16_t { LateNight, Evening, Daytime, HolidayDaytime };
+enum class DistanceBandIndex : std::int16_t {
+    SameArea,
+    Adjacent30km,
+    Upto60km,
+    Upto100km,
+    Upto160km,
+    Over160km
+};
+
+inline constexpr std::int16_t kTimeBandCount =
+    static_cast<std::int16_t>(TimeBandIndex::HolidayDaytime) + 1;
+inline constexpr std::int16_t kDistanceBandCount =
+    static_cast<std::int16_t>(DistanceBandIndex::Over160km) + 1;
 inline constexpr std::size_t kRateTableSize = 24;
 
 // Position of the unit length for a distance band and a time band in the flat rate table:
@@ -38,8 +53,7 @@ struct TariffState {
 
     // The start-up selections: the first plan, the first time band, the first distance band.
     void ResetSelections();
-    // Plans, time bands and distance bands are numbered like the option buttons that select
-    // them, from 0. Unknown plan indices leave the factor as it is.
+    // Unknown plan indices leave the factor as it is.
     void SelectPlan(std::int16_t index);
     void SelectTimeBand(std::int16_t index);
     void SelectDistanceBand(std::int16_t index);
@@ -47,5 +61,8 @@ struct TariffState {
     // then the time band, is out of range.
     std::int16_t UnitSeconds() const;
 };
+
+// The binary32 factor of one of the three plans.
+float PlanFactorOf(PlanIndex plan);
 
 }  // namespace tolvane
