@@ -6,14 +6,10 @@ namespace tolvane {
 namespace {
 
 TEST(LastChar, IsTheWholeLastUtf8Character) {
-    for (const auto& [text, last] : {std::pair{"", ""},
-                                     {"/", "/"},
-                                     {"/opt/", "/"},
-                                     {"ab", "b"},
-                                     {"/ツ", "ツ"},
-                                     {"aア", "ア"},
-                                     {"x𝄞", "𝄞"},
-                                     {"é", "é"}}) {
+    using Case = std::pair<const char*, const char*>;
+    for (const auto& [text, last] :
+         {Case{"", ""}, Case{"/", "/"}, Case{"/opt/", "/"}, Case{"ab", "b"}, Case{"/ツ", "ツ"},
+          Case{"aア", "ア"}, Case{"x𝄞", "𝄞"}, Case{"é", "é"}}) {
         EXPECT_EQ(LastChar(text), last) << text;
     }
 }
