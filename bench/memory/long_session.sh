@@ -9,21 +9,8 @@ set -euo pipefail
 program=$(readlink -f "$1")
 warm_up=${2:-100}
 measured=${3:-2000}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
+source "$(dirname "$0")/../../tests/e2e/session.sh"
+start_x_server
 
 # Band 0/0 lasts 0 seconds: an ordinary call there fails both ways, a mobile call does not.
 mkdir "$work/app"

@@ -13,28 +13,8 @@ done
 launcher=$1
 program=$(readlink -f "$1")
 table=${2:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A private X server on a free display number.
-# -noreset: without it the server resets whenever its last client leaves, and a program
-# starting during that moment cannot connect.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
+source "$(dirname "$0")/session.sh"
+start_x_server
 
 # The visible top-level windows titled "Tolvane", one id a line.
 windows() { xdotool search --onlyvisible --name '^Tolvane$' 2>/dev/null || true; }

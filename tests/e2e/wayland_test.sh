@@ -10,18 +10,9 @@ command -v weston >/dev/null || { echo "SKIP: weston is not installed (scripts/i
 compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so" >/dev/null ||
     { echo "SKIP: Qt's wayland plugin is not installed (qt6-wayland)"; exit 77; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$work/weston.log" >&2 || true; exit 1; }
 
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
 unset DISPLAY
 weston --no-config --backend=headless-backend.so --socket=tolvane-test --idle-time=0 \
     >"$work/weston.log" 2>&1 &
@@ -33,11 +24,9 @@ WAYLAND_DISPLAY=tolvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 
     >"$work/client.log" 2>&1 &
 pids+=($!)
 # Up: the program has answered the compositor's configure and attached a picture.
-for _ in $(seq 150); do
-    grep -q 'ack_configure' "$work/client.log" && grep -q 'wl_surface@[0-9]*\.attach' "$work/client.log" && break
-    sleep 0.1
-done
-grep -q 'wl_surface@[0-9]*\.attach' "$work/client.log" || fail "no window came up: $(tail -n 5 "$work/client.log")"
+up() { grep -q 'ack_configure' "$work/client.log" && grep -q 'wl_surface@[0-9]*\.attach' "$work/client.log"; }
+for _ in $(seq 150); do up && break; sleep 0.1; done
+up || fail "no window came up: $(tail -n 5 "$work/client.log")"
 for request in 'set_title("Tolvane")' 'set_min_size(346, 343)' 'set_max_size(346, 343)'; do
     grep -qF "xdg_toplevel@" "$work/client.log" && grep -qF ".$request" "$work/client.log" ||
         fail "the window did not ask for $request"
