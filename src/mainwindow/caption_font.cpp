@@ -26,20 +26,7 @@ constexpr qreal kSmallestPointSize = 6.0;
 // Advances are fractional; a hundredth of a pixel is no cut.
 constexpr qreal kTolerance = 0.01;
 
-}  // namespace
-
-QFont WindowFont() {
-    QFont font;
-    // IPA P Gothic is proportional and metric-compatible with the gothic the boxes were drawn
-    // for; Noto Sans CJK JP stands in where it is missing, fitted per control.
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.0);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
+// The caption a control shows, its mnemonic marker included ("&A"), or an empty text.
 QString CaptionOf(const QWidget& control) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         return button->text();
@@ -53,6 +40,7 @@ QString CaptionOf(const QWidget& control) {
     return {};
 }
 
+// The part of a control its style gives the caption, in the control's own coordinates.
 QRect CaptionRoom(const QWidget& control) {
     QStyleOptionButton option;
     option.initFrom(&control);
@@ -68,6 +56,7 @@ QRect CaptionRoom(const QWidget& control) {
     return control.contentsRect();
 }
 
+// Whether `font` draws the control's caption whole.
 bool CaptionFits(const QWidget& control, const QFont& font) {
     const QString caption = CaptionOf(control);
     const QRect room = CaptionRoom(control);
@@ -94,27 +83,45 @@ bool CaptionFits(const QWidget& control, const QFont& font) {
     return !hasMnemonic || underlineBottom <= room.bottom() + 1 + kTolerance;
 }
 
-void FitCaptionFont(const QList<QWidget*>& controls, const QFont& font) {
+// The largest size of `font`, and at that size the widest stretch, in which every caption fits;
+// where none does (a box far too small for any font), the smallest, which cuts least.
+QFont LargestFittingFont(const QList<QWidget*>& controls, const QFont& font) {
     const auto allFit = [&controls](const QFont& candidate) {
         return std::all_of(controls.begin(), controls.end(), [&candidate](const QWidget* control) {
             return CaptionFits(*control, candidate);
         });
     };
     QFont candidate = font;
-    // Nothing may fit (a box far too small for any font): then the smallest is the least cut.
-    [&] {
-        for (qreal size = font.pointSizeF(); size >= kSmallestPointSize; size -= kSizeStep) {
-            candidate.setPointSizeF(size);
-            for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
-                candidate.setStretch(stretch);
-                if (allFit(candidate)) {
-                    return;
-                }
+    for (qreal size = font.pointSizeF(); size >= kSmallestPointSize; size -= kSizeStep) {
+        candidate.setPointSizeF(size);
+        for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
+            candidate.setStretch(stretch);
+            if (allFit(candidate)) {
+                return candidate;
             }
         }
-    }();
+    }
+    return candidate;
+}
+
+}  // namespace
+
+QFont WindowFont() {
+    QFont font;
+    // IPA P Gothic is proportional and metric-compatible with the gothic the boxes were drawn
+    // for; Noto Sans CJK JP stands in where it is missing, fitted where it is too large.
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.0);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+void FitCaptionFont(const QList<QWidget*>& controls, const QFont& font) {
+    const QFont fitting = LargestFittingFont(controls, font);
     for (QWidget* control : controls) {
-        control->setFont(candidate);
+        control->setFont(fitting);
     }
 }
 

@@ -136,7 +136,7 @@ void MainF::BuildControls() {
 }
 
 void MainF::FitFonts() {
-    const QFont font = WindowFont();
+    const QFont font = this->font();
     // Made after the controls, so that it outlives the frames and options that use it.
     auto* style = new WindowStyle;
     style->setParent(this);
