@@ -82,6 +82,30 @@ std::size_t FrameOf(ControlRef control) {
     return 4 + control.index;
 }
 
+std::size_t MembersOf(ControlArray array) {
+    const WindowLayout& layout = kWindowLayout;
+    switch (array) {
+        case ControlArray::Frame1:
+            return layout.frames.size();
+        case ControlArray::Option1:
+            return layout.plans.size();
+        case ControlArray::Option2:
+            return layout.destinations.size();
+        case ControlArray::Option3:
+            return layout.timeBands.size();
+        case ControlArray::Option4:
+            return layout.distanceBands.size();
+        case ControlArray::Text1:
+        case ControlArray::Text2:
+            return 1;
+        case ControlArray::Command1:
+            return layout.buttons.size();
+        case ControlArray::Label1:
+            break;
+    }
+    return layout.unitLabels.size();
+}
+
 bool TakesFocus(ControlArray array) {
     return array != ControlArray::Frame1 && array != ControlArray::Label1;
 }
@@ -91,21 +115,14 @@ namespace {
 std::array<ControlRef, kControlCount> SortedByTabIndex() {
     std::array<ControlRef, kControlCount> controls{};
     std::size_t count = 0;
-    const auto add = [&](ControlArray array, std::size_t members) {
-        for (std::size_t index = 0; index < members; ++index) {
+    for (const ControlArray array :
+         {ControlArray::Frame1, ControlArray::Option1, ControlArray::Option2, ControlArray::Option3,
+          ControlArray::Option4, ControlArray::Text1, ControlArray::Text2, ControlArray::Command1,
+          ControlArray::Label1}) {
+        for (std::size_t index = 0; index < MembersOf(array); ++index) {
             controls.at(count++) = {array, index};
         }
-    };
-    const WindowLayout& layout = kWindowLayout;
-    add(ControlArray::Frame1, layout.frames.size());
-    add(ControlArray::Option1, layout.plans.size());
-    add(ControlArray::Option2, layout.destinations.size());
-    add(ControlArray::Option3, layout.timeBands.size());
-    add(ControlArray::Option4, layout.distanceBands.size());
-    add(ControlArray::Text1, 1);
-    add(ControlArray::Text2, 1);
-    add(ControlArray::Command1, layout.buttons.size());
-    add(ControlArray::Label1, layout.unitLabels.size());
+    }
     std::ranges::sort(controls, {},
                       [](ControlRef control) { return PlacementOf(control).tabIndex; });
     return controls;

@@ -69,6 +69,9 @@ struct ControlRef {
 
 inline constexpr std::size_t kControlCount = 27;
 
+// How many members a control array has (1 for a text box).
+std::size_t MembersOf(ControlArray array);
+
 // Where a control stands, and the frame that holds it (none for a frame itself).
 const TwipPlacement& PlacementOf(ControlRef control);
 inline constexpr std::size_t kNoFrame = static_cast<std::size_t>(-1);
