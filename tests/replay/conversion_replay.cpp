@@ -6,7 +6,7 @@
 // What is recorded: for every file of the conversion corpus (CORPUS), the number its text reads
 // as, to the bit, and each conversion's result and sentence; then for every plan, time band,
 // distance band, destination and direction, the results for a few typed numbers and a digest
-// of 4,000 conversions more.
+// of 12,000 conversions more.
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -131,11 +131,20 @@ void RecordGrid(std::ostream& out) {
                                 Outcome(kDirections[d], typed, kDestinations[k], state);
                             out << " " << outcome.substr(0, outcome.find(' '));
                         }
-                        // 0 to 499.875 in eighths, each outcome in full, folded by FNV-1a.
+                        // Three sweeps, each outcome in full, folded by FNV-1a: 0 to 499.875
+                        // in eighths, to 39.99 in hundredths and to 4.99875 in eight-hundredths.
                         std::uint64_t digest = 0xcbf29ce484222325u;
-                        for (int n = 0; n < 4000; ++n) {
+                        for (int n = 0; n < 12000; ++n) {
                             char typed[16];
-                            std::snprintf(typed, sizeof typed, "%d.%03d", n / 8, n % 8 * 125);
+                            const int m = n % 4000;
+                            if (n < 4000) {
+                                std::snprintf(typed, sizeof typed, "%d.%03d", m / 8, m % 8 * 125);
+                            } else if (n < 8000) {
+                                std::snprintf(typed, sizeof typed, "%d.%02d", m / 100, m % 100);
+                            } else {
+                                std::snprintf(typed, sizeof typed, "%d.%05d", m / 800,
+                                              m % 800 * 125);
+                            }
                             for (const char c :
                                  Outcome(kDirections[d], typed, kDestinations[k], state) + "\n") {
                                 digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
