@@ -6,7 +6,8 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build app run install deb test sanitize native fuzz bench bench-startup bench-memory format clean
+.PHONY: all build app run install deb test sanitize native windows fuzz bench bench-startup bench-memory \
+	format clean
 
 all: build
 
@@ -45,6 +46,12 @@ native:
 	$(call preset,native)
 	ctest --preset native -j $(JOBS)
 
+# The engine and its tests cross-built for 64-bit Windows in build-windows/; the tests run under
+# Wine, in a Wine prefix made fresh for the run.
+windows:
+	$(call preset,windows)
+	ctest --preset windows -j $(JOBS)
+
 # Each libFuzzer harness for FUZZ_SECONDS, from the committed seeds; what it finds new is kept
 # in build-fuzz/corpus, and a crashing input is written to the current directory.
 fuzz:
@@ -74,4 +81,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-app build-sanitize build-native build-fuzz
+	rm -rf build build-app build-sanitize build-native build-fuzz build-windows

@@ -7,14 +7,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "convert_setting.h"
 #include "tariff/conversion.h"
 
 namespace {
 
 using tolvane::ConversionDirection;
 using tolvane::DestinationKind;
-
-constexpr std::size_t kSettingBytes = 6;
 
 void Require(bool condition) {
     if (!condition) {
@@ -52,23 +51,13 @@ void Check(ConversionDirection direction, std::string_view input, DestinationKin
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < kSettingBytes) {
+    if (size < tolvane::kSettingBytes) {
         return 0;
     }
-    tolvane::TariffState state;
-    state.ResetSelections();
-    state.SelectPlan(static_cast<std::int16_t>(data[0] % 4));  // 3 is no plan: ignored
-    // Bands one beyond each end now and then, which the window can never select.
-    state.SelectTimeBand(static_cast<std::int16_t>(data[1] % 6 - 1));
-    state.SelectDistanceBand(static_cast<std::int16_t>(data[2] % 8 - 1));
-    const auto base = static_cast<std::int16_t>(data[3] | data[4] << 8);
-    const auto step = static_cast<std::int8_t>(data[5]);
-    for (std::size_t i = 0; i < state.RateTable.size(); ++i) {
-        state.RateTable[i] = static_cast<std::int16_t>(base + static_cast<int>(i) * step);
-    }
+    const tolvane::TariffState state = tolvane::SettingOf(data);
 
-    const std::string_view input(reinterpret_cast<const char*>(data) + kSettingBytes,
-                                 size - kSettingBytes);
+    const std::string_view input(reinterpret_cast<const char*>(data) + tolvane::kSettingBytes,
+                                 size - tolvane::kSettingBytes);
     for (const auto direction :
          {ConversionDirection::TimeToCharge, ConversionDirection::ChargeToTime}) {
         for (const auto destination : {DestinationKind::HOrGeneral, DestinationKind::Mobile}) {

@@ -1,9 +1,5 @@
 #include "runtime/input_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <utility>
 
 #include "runtime/runtime_failure.h"
@@ -11,15 +7,17 @@
 namespace tolvane {
 
 InputFile::InputFile(InputFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)),
+    : handle_(std::exchange(other.handle_, kNoHandle)),
       buffer_(other.buffer_),
       position_(other.position_),
       filled_(other.filled_),
       ended_(other.ended_) {}
 
 InputFile::~InputFile() {
-    // After a move or a failed open the descriptor is -1, which close refuses harmlessly.
-    ::close(descriptor_);
+    // After a move or a failed open there is nothing to close.
+    if (handle_ != kNoHandle) {
+        Close(handle_);
+    }
 }
 
 int InputFile::Peek() {
@@ -33,25 +31,15 @@ bool InputFile::Refill() {
     if (ended_) {
         return false;
     }
-    // Only regular files are read, and a read from one is not cut short by a signal (the
-    // program installs no handler that could), so EINTR needs no retry here.
-    const ssize_t count = ::read(descriptor_, buffer_.data(), buffer_.size());
-    if (count < 0) {
-        throw RuntimeFailure("cannot read the file");
-    }
     position_ = 0;
-    filled_ = static_cast<std::size_t>(count);
-    ended_ = count == 0;
+    filled_ = ReadSome(handle_, buffer_.data(), buffer_.size());
+    ended_ = filled_ == 0;
     return !ended_;
 }
 
 InputFile OpenForInput(const std::string& path) {
-    // Non-blocking, so that a FIFO without a writer cannot hold start-up; it is refused below.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    InputFile file(descriptor);
-    struct stat status {};
-    // A failed open is refused here too: fstat fails on its -1.
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    InputFile file(InputFile::Open(path));
+    if (file.handle_ == InputFile::kNoHandle || !InputFile::IsRegularFile(file.handle_)) {
         throw RuntimeFailure("cannot open a regular file");
     }
     constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace tolvane {
@@ -13,7 +14,6 @@ class InputFile {
   public:
     static constexpr int kEnd = -1;
 
-    explicit InputFile(int descriptor) : descriptor_(descriptor) {}
     InputFile(InputFile&& other) noexcept;
     InputFile& operator=(InputFile&&) = delete;
     InputFile(const InputFile&) = delete;
@@ -30,9 +30,28 @@ class InputFile {
     bool afterComma = false;
 
   private:
+    friend InputFile OpenForInput(const std::string& path);
+
+    // The system's handle of the open file: a descriptor on POSIX, a HANDLE on Windows, whose
+    // INVALID_HANDLE_VALUE is -1 as well.
+    using Handle = std::intptr_t;
+    static constexpr Handle kNoHandle = -1;
+
+    explicit InputFile(Handle handle) : handle_(handle) {}
     bool Refill();
 
-    int descriptor_;
+    // What each system provides (input_file_posix.cpp, input_file_windows.cpp). Open gives
+    // kNoHandle when the path cannot be opened for reading, and never waits: not for a FIFO's
+    // writer, nor for a device.
+    static Handle Open(const std::string& path);
+    // Whether the handle is a regular file, not a directory, a device, a FIFO or a pipe.
+    static bool IsRegularFile(Handle handle);
+    // Reads at most size bytes into data and tells how many; 0 at the end of the file. Throws
+    // RuntimeFailure on a read error.
+    static std::size_t ReadSome(Handle handle, unsigned char* data, std::size_t size);
+    static void Close(Handle handle);
+
+    Handle handle_;
     // Left uninitialised: only the bytes a read has filled are ever looked at, and clearing
     // 64 KiB for a file of a few hundred bytes would cost more than reading it.
     std::array<unsigned char, 64 * 1024> buffer_;
@@ -41,9 +60,9 @@ class InputFile {
     bool ended_ = false;
 };
 
-// Opens a regular file for reading, without blocking on FIFOs or devices and without
-// following it into directories. A UTF-8 byte-order mark at the start is passed over.
-// Throws RuntimeFailure when the file cannot be opened or is not a regular file.
+// Opens a regular file, its path in UTF-8, for reading, without blocking on FIFOs, pipes or
+// devices and without following it into directories. A UTF-8 byte-order mark at the start is
+// passed over. Throws RuntimeFailure when the file cannot be opened or is not a regular file.
 InputFile OpenForInput(const std::string& path);
 
 }  // namespace tolvane

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "runtime/system_path.h"
+
 namespace tolvane {
 
 std::string ProgramDirOf(const std::filesystem::path& executable) {
@@ -10,17 +12,7 @@ std::string ProgramDirOf(const std::filesystem::path& executable) {
     if (error) {
         resolved = executable.lexically_normal();
     }
-    return resolved.parent_path().string();
-}
-
-std::string ProgramDir() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        // Without /proc the best remaining guess is where the program was started from.
-        return std::filesystem::current_path(error).string();
-    }
-    return ProgramDirOf(executable);
+    return Utf8FromPath(resolved.parent_path());
 }
 
 }  // namespace tolvane

@@ -5,9 +5,9 @@
 
 namespace tolvane {
 
-// The directory of the running program, symbolic links resolved, so that a link to the
-// program from elsewhere (bin/tolvane) still leads to the files beside the real executable.
-// Like any directory name it ends in '/' only when it is the root.
+// The directory of the running program, in UTF-8, symbolic links resolved, so that a link to
+// the program from elsewhere (bin/tolvane) still leads to the files beside the real executable.
+// Like any directory name it ends in the separator only when it is a root ("/", "C:\").
 std::string ProgramDir();
 
 // The same for a given executable path; what ProgramDir uses, and what tests feed.

@@ -8,8 +8,8 @@
 namespace tolvane {
 
 // Prepares the state before the window is first seen: the program directory with its
-// trailing '/', the rate table from that directory (a failure is shown through showMessage
-// and start-up goes on), then the start-up selections.
+// trailing separator (kPathSeparator), the rate table from that directory (a failure is shown
+// through showMessage and start-up goes on), then the start-up selections.
 void PrepareAtStartUp(TariffState& state, const ShowMessage& showMessage,
                       std::string_view programDir);
 

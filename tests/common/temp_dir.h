@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,15 +13,32 @@
 
 namespace tolvane::testing {
 
-// A fresh directory under the system's temporary directory, removed with all it holds.
+// A path as the program's UTF-8 text, and back. Through char8_t, whose conversion the standard
+// library fixes as UTF-8 on every system, so that the tests do not take the program's own
+// conversion on trust. (A plain char path is converted byte by byte on Windows.)
+inline std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+inline std::filesystem::path PathOfUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+// A fresh directory under the system's temporary directory, only its owner's, removed with
+// all it holds.
 class TempDir {
   public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tolvane-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("tolvane-" + std::to_string(random()) + std::to_string(random()));
+            if (std::filesystem::create_directory(path_)) {
+                std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
+                return;
+            }
         }
-        path_ = pattern;
+        throw std::runtime_error("no fresh temporary directory");
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

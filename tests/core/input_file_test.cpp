@@ -1,9 +1,13 @@
 // The table file reader: OpenForInput and InputIntegers.
 #include "runtime/input_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -19,17 +23,41 @@
 namespace tolvane {
 namespace {
 
+using testing::PathOfUtf8;
 using testing::TempDir;
+using testing::Utf8;
 using Values = std::vector<std::int16_t>;
 
-// The first `count` values of a file that holds `content`.
-Values Read(const std::string& content, std::size_t count) {
+// The first `count` values of a file that holds `content`, in a folder called `folder`.
+Values Read(const std::string& content, std::size_t count, const std::string& folder = "") {
     const TempDir dir;
-    dir.Write("table.csv", content);
-    InputFile file = OpenForInput((dir.path() / "table.csv").string());
+    const auto file = dir.path() / PathOfUtf8(folder) / "table.csv";
+    std::filesystem::create_directories(file.parent_path());
+    dir.Write(file, content);
+    InputFile input = OpenForInput(Utf8(file));
     Values values(count);
-    InputIntegers(file, values);
+    InputIntegers(input, values);
     return values;
+}
+
+// Whether this process has let go of the file: no descriptor of it leads there, on Windows
+// the file can be opened for itself alone.
+bool Released(const std::filesystem::path& file) {
+#ifdef _WIN32
+    const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    ::CloseHandle(handle);
+    return handle != INVALID_HANDLE_VALUE;
+#else
+    const auto target = std::filesystem::canonical(file);
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ignored;
+        if (std::filesystem::read_symlink(entry.path(), ignored) == target) {
+            return false;
+        }
+    }
+    return true;
+#endif
 }
 
 TEST(InputIntegers, ReadsFieldsAsTheTableFileWritesThem) {
@@ -55,48 +83,93 @@ TEST(InputIntegers, ReadsFieldsAsTheTableFileWritesThem) {
     EXPECT_THROW(Read("5,", 2), RuntimeFailure);
 }
 
-// Whatever could hand over a table but is no regular file, and a regular file whose read fails.
+// The path is UTF-8 whatever the system names files in, and may be longer than Windows' old
+// MAX_PATH of 260 characters.
+TEST(OpenForInput, FindsTheFileWhateverItsFolderIsCalled) {
+    std::string deep;
+    for (int level = 0; level < 12; ++level) {
+        deep += "level " + std::to_string(level) + " of a deep tree/";
+    }
+    for (const auto& folder : {std::string("山田/ツール"), std::string("a b,c"), deep}) {
+        EXPECT_EQ(Read("12,34", 2, folder), (Values{12, 34})) << folder;
+    }
+    // A name that is not UTF-8 names no file, not even the one a lenient conversion would
+    // make of it, with U+FFFD in place of the stray byte.
+    const TempDir dir;
+    dir.Write(PathOfUtf8("table\uFFFD.csv"), "12");
+    EXPECT_THROW(OpenForInput(Utf8(dir.path() / "table") + "\xE5.csv"), RuntimeFailure);
+}
+
+// Whatever could hand over a table but is no regular file, and a regular file whose read
+// fails. Were any of them read, it would block (a FIFO, a pipe, the console) or fail.
+#ifdef _WIN32
+constexpr const char* kNotATable[] = {"nothing",    "directory", "NUL",    "NUL in the folder",
+                                      "\\\\.\\NUL", "CON",       "CONIN$", "COM1",
+                                      "pipe"};
+#else
+constexpr const char* kNotATable[] = {"nothing", "directory", "FIFO", "device", "read error"};
+#endif
+
 TEST(OpenForInput, RefusesAllButARegularFileAndNeverBlocks) {
-    for (const std::string what : {"nothing", "directory", "FIFO", "device", "read error"}) {
+    for (const std::string what : kNotATable) {
         TempDir dir;
-        const auto path = dir.path() / "table.csv";
-        int writer = -1;
+        const auto file = dir.path() / "table.csv";
+        std::string path = Utf8(file);
         if (what == "directory") {
-            std::filesystem::create_directory(path);
-        } else if (what == "FIFO") {  // one that holds a whole valid line
+            std::filesystem::create_directory(file);
+        }
+#ifdef _WIN32
+        // A pipe whose other end never writes: reading it would wait for ever.
+        HANDLE pipe = INVALID_HANDLE_VALUE;
+        if (what == "pipe") {
+            path = "\\\\.\\pipe\\" + Utf8(dir.path().filename());
+            pipe = ::CreateNamedPipeA(path.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 64, 64,
+                                      0, nullptr);
+            ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+        } else if (what == "NUL in the folder") {  // a device name in any folder is the device
+            path = Utf8(dir.path() / "NUL");
+        } else if (what != "nothing" && what != "directory") {
+            path = what;
+        }
+        EXPECT_THROW(OpenForInput(path), RuntimeFailure) << what;
+        ::CloseHandle(pipe);
+#else
+        int writer = -1;
+        if (what == "FIFO") {  // one that holds a whole valid line
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
             writer = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
             ASSERT_EQ(::write(writer, "1,2\n", 4), 4);
         } else if (what == "device") {
-            std::filesystem::create_symlink("/dev/zero", path);
+            std::filesystem::create_symlink("/dev/zero", file);
         } else if (what == "read error") {  // regular, but reading its offset 0 gives EIO
-            std::filesystem::create_symlink("/proc/self/mem", path);
+            std::filesystem::create_symlink("/proc/self/mem", file);
         }
-        EXPECT_THROW(OpenForInput(path.string()), RuntimeFailure) << what;
+        EXPECT_THROW(OpenForInput(path), RuntimeFailure) << what;
         ::close(writer);
+#endif
     }
 }
 
 TEST(OpenForInput, ReadsOnlyWhatIsAskedForAndClosesTheFile) {
-    const auto openFiles = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                             std::filesystem::directory_iterator{});
-    };
-    const auto before = openFiles();
     TempDir dir;
-    dir.Write("table.csv", "1,2\n");
+    const auto table = dir.path() / "table.csv";
+    dir.Write(table, "1,2\n");
     // A sparse 8 GiB tail: reading the whole file, let alone holding it, would show.
-    std::filesystem::resize_file(dir.path() / "table.csv", std::uintmax_t{8} << 30);
+    std::filesystem::resize_file(table, std::uintmax_t{8} << 30);
     const auto start = std::chrono::steady_clock::now();
     {
-        InputFile file = OpenForInput((dir.path() / "table.csv").string());
+        InputFile file = OpenForInput(Utf8(table));
         std::int16_t values[2];
         InputIntegers(file, values);
         EXPECT_EQ(values[1], 2);
+        EXPECT_FALSE(Released(table));
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    EXPECT_THROW(Read("\xEF", 1), RuntimeFailure);
-    EXPECT_EQ(openFiles(), before);
+    EXPECT_TRUE(Released(table));
+    // Refused after it was opened.
+    dir.Write(table, "\xEF");
+    EXPECT_THROW(OpenForInput(Utf8(table)), RuntimeFailure);
+    EXPECT_TRUE(Released(table));
 }
 
 }  // namespace

@@ -1,30 +1,78 @@
 #include "runtime/program_dir.h"
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
+#include "runtime/runtime_failure.h"
+#include "runtime/system_path.h"
 
 namespace tolvane {
 namespace {
 
+using testing::PathOfUtf8;
+using testing::Utf8;
+
+constexpr bool kWindows = kPathSeparator == '\\';
+
 TEST(ProgramDir, IsTheDirectoryOfTheRealExecutableThroughLinks) {
+    if (kWindows) {
+        GTEST_SKIP() << "the C++ library makes no symbolic links on Windows";
+    }
     testing::TempDir dir;
-    const auto real = dir.path() / "lib" / "ツール 箱" / "tolvane";
+    const auto real = dir.path() / "lib" / PathOfUtf8("ツール 箱") / "tolvane";
     std::filesystem::create_directories(real.parent_path());
     std::filesystem::create_directories(dir.path() / "bin");
     dir.Write(real, "");
-    std::filesystem::create_symlink("../lib/ツール 箱/tolvane", dir.path() / "bin" / "tolvane");
+    std::filesystem::create_symlink(PathOfUtf8("../lib/ツール 箱/tolvane"),
+                                    dir.path() / "bin" / "tolvane");
     // A path that cannot be resolved (a link to itself) is taken as written.
     std::filesystem::create_symlink("loop", dir.path() / "loop");
 
     EXPECT_EQ(ProgramDirOf(dir.path() / "bin" / "tolvane"),
-              std::filesystem::canonical(real.parent_path()).string());
+              Utf8(std::filesystem::canonical(real.parent_path())));
     EXPECT_EQ(ProgramDirOf(dir.path() / "loop" / "x" / ".." / "tolvane"),
-              (dir.path() / "loop").string());
-    EXPECT_EQ(ProgramDirOf("/tolvane"), "/");
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ProgramDir()) / "core_tests"));
+              Utf8(dir.path() / "loop"));
+}
+
+// The folder in the system's own form and in UTF-8; a root keeps its separator.
+TEST(ProgramDir, IsTheFolderOfTheExecutableInUtf8) {
+    using Case = std::pair<const char*, const char*>;
+    const auto cases =
+        kWindows
+            ? std::vector<Case>{{"C:\\tolvane.exe", "C:\\"},
+                                {"C:\\Users\\山田\\ツール\\tolvane.exe", "C:\\Users\\山田\\ツール"},
+                                {"C:/tools/./x/../tolvane.exe", "C:\\tools"}}
+            : std::vector<Case>{{"/tolvane", "/"},
+                                {"/no such/山田/ツール/tolvane", "/no such/山田/ツール"},
+                                {"/no such/./x/../tolvane", "/no such"}};
+    for (const auto& [executable, folder] : cases) {
+        EXPECT_EQ(ProgramDirOf(PathOfUtf8(executable)), folder) << executable;
+    }
+    // The running program: CTest runs it from its build folder and from a copy in a folder
+    // with a Japanese name.
+    const auto programDir = PathOfUtf8(ProgramDir());
+    EXPECT_TRUE(std::filesystem::exists(programDir / (kWindows ? "core_tests.exe" : "core_tests")))
+        << Utf8(programDir);
+}
+
+TEST(SystemPath, ConvertsUtf8BothWays) {
+    for (const std::string text : {"", "table.csv", "C:\\Users\\山田\\ツール\\", "/opt/𝄞 x/"}) {
+        EXPECT_EQ(PathFromUtf8(text).native(), PathOfUtf8(text).native()) << text;
+        EXPECT_EQ(Utf8FromPath(PathOfUtf8(text)), text);
+    }
+    // Bytes that are no UTF-8 name no file on Windows; on POSIX they are a name like any other.
+    for (const std::string text : {"\xE5\xB1", "a\xFF", "\xED\xA0\x80"}) {
+        if (kWindows) {
+            EXPECT_THROW(PathFromUtf8(text), RuntimeFailure) << text;
+        } else {
+            EXPECT_EQ(Utf8FromPath(PathFromUtf8(text)), text);
+        }
+    }
 }
 
 }  // namespace

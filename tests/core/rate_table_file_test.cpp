@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
+#include "runtime/system_path.h"
 
 namespace tolvane {
 namespace {
@@ -44,7 +45,7 @@ TEST(LoadRateTable, StoresEachTimeBandReadInFullAndShowsOneCriticalMessageOnFail
             dir.Write("table.csv", *c.content);
         }
         TariffState state;
-        state.AppDir = dir.path().string() + "/";
+        state.AppDir = testing::Utf8(dir.path()) + kPathSeparator;
         testing::MessageRecorder recorder;
         LoadRateTable(state, recorder.AsShowMessage());
         EXPECT_EQ(state.RateTable, FirstBands(c.bands)) << c.bands;

@@ -1,18 +1,33 @@
 #include "startup/start_up.h"
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
+#include "runtime/system_path.h"
 #include "tariff/conversion.h"
 
 namespace tolvane {
 namespace {
 
+// Each build's own separator: a folder gets one, a root keeps its one. A backslash is a
+// character like any other in a POSIX name, and Windows takes '/' for '\'.
 TEST(PrepareAtStartUp, AppDirEndsInOneSeparator) {
-    for (const auto& [programDir, appDir] :
-         {std::pair{"/", "/"}, {"/opt/tools", "/opt/tools/"}, {"/opt/ツール/", "/opt/ツール/"}}) {
+    using Case = std::pair<const char*, const char*>;
+    const auto cases =
+        kPathSeparator == '\\'
+            ? std::vector<Case>{{"C:\\", "C:\\"},
+                                {"C:\\Users\\山田\\ツール", "C:\\Users\\山田\\ツール\\"},
+                                {"\\\\server\\share\\", "\\\\server\\share\\"},
+                                {"C:\\tools/", "C:\\tools/\\"}}
+            : std::vector<Case>{{"/", "/"},
+                                {"/opt/tools", "/opt/tools/"},
+                                {"/opt/ツール/", "/opt/ツール/"},
+                                {"/opt/C:\\", "/opt/C:\\/"}};
+    for (const auto& [programDir, appDir] : cases) {
         TariffState state;
         testing::MessageRecorder recorder;
         PrepareAtStartUp(state, recorder.AsShowMessage(), programDir);
@@ -22,7 +37,7 @@ TEST(PrepareAtStartUp, AppDirEndsInOneSeparator) {
 
 TEST(PrepareAtStartUp, ReadsTheShippedTableThenResetsSelections) {
     testing::TempDir dir;
-    const auto programDir = dir.path() / "料金 データ";
+    const auto programDir = dir.path() / testing::PathOfUtf8("料金 データ");
     std::filesystem::create_directory(programDir);
     std::filesystem::copy_file(TOLVANE_SHIPPED_TABLE, programDir / "table.csv");
     TariffState state;
@@ -30,7 +45,7 @@ TEST(PrepareAtStartUp, ReadsTheShippedTableThenResetsSelections) {
     state.SelectTimeBand(3);
     state.SelectDistanceBand(5);
     testing::MessageRecorder recorder;
-    PrepareAtStartUp(state, recorder.AsShowMessage(), programDir.string());
+    PrepareAtStartUp(state, recorder.AsShowMessage(), testing::Utf8(programDir));
 
     EXPECT_TRUE(recorder.shown.empty());
     // A minute at the start-up selections: plan 0.9 and the first bands, whose unit the shipped

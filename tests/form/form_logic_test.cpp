@@ -9,6 +9,7 @@
 
 #include "common/fake_view.h"
 #include "common/temp_dir.h"
+#include "runtime/system_path.h"
 
 namespace tolvane {
 namespace {
@@ -36,7 +37,7 @@ struct Form {
 
     testing::TempDir dir;
     testing::FakeView view;
-    FormLogic logic{view, dir.path().string()};
+    FormLogic logic{view, testing::Utf8(dir.path())};
 };
 
 TEST(FormStart, TheTableMessageComesBeforeTheWindowAndTheSelectionsAreReset) {
@@ -46,7 +47,7 @@ TEST(FormStart, TheTableMessageComesBeforeTheWindowAndTheSelectionsAreReset) {
             dir.Write("table.csv", table);
         }
         testing::FakeView view;
-        FormLogic logic(view, dir.path().string());
+        FormLogic logic(view, testing::Utf8(dir.path()));
         logic.Option1_Click(1);
         logic.Option3_Click(3);
         logic.Option4_Click(5);
@@ -59,7 +60,7 @@ TEST(FormStart, TheTableMessageComesBeforeTheWindowAndTheSelectionsAreReset) {
         EXPECT_EQ(view.log, expected);
         EXPECT_EQ(std::bit_cast<std::uint32_t>(logic.State().PlanFactor), 0x3F666666u);
         EXPECT_EQ(logic.State().TimeBand + logic.State().DistanceBand, 0);
-        EXPECT_EQ(logic.State().AppDir.back(), '/');
+        EXPECT_EQ(logic.State().AppDir.back(), kPathSeparator);
         EXPECT_EQ(logic.State().RateTable[23], table == nullptr ? 0 : 60);
     }
 }

@@ -65,7 +65,7 @@ class Window : public ::testing::Test {
     }
 
     testing::TempDir dir_;
-    MainF form_{::GetModuleHandleW(nullptr), dir_.path().string()};
+    MainF form_{::GetModuleHandleW(nullptr), testing::Utf8(dir_.path())};
 };
 
 TEST_F(Window, TabAndArrowsWalkTheControlsAsTheDialogManagerSeesThem) {

@@ -1,0 +1,46 @@
+#include "runtime/system_path.h"
+
+#include <windows.h>
+
+#include <climits>
+
+#include "runtime/runtime_failure.h"
+
+namespace tolvane {
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    if (text.size() > INT_MAX) {
+        throw RuntimeFailure("path too long");
+    }
+    const int size = static_cast<int>(text.size());
+    // Strict: an invalid sequence would otherwise become U+FFFD and name some other file.
+    const int length =
+        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        throw RuntimeFailure("path not in UTF-8");
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
+    return std::filesystem::path(std::move(wide));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+    const std::wstring& wide = path.native();
+    if (wide.empty()) {
+        return {};
+    }
+    // No Windows path is longer than 32767 characters.
+    const int size = static_cast<int>(wide.size());
+    // A name Windows allows but UTF-8 cannot hold (a lone surrogate) keeps its place as U+FFFD;
+    // such a folder then holds no file the program can open, which it reports as missing.
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace tolvane
