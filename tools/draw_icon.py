@@ -3,7 +3,7 @@
 
 Writes data/icons/tolvane-SIZE.xpm (the window icon, compiled in) and the same pictures as PNG
 files for the desktop's icon theme, at every size the desktop asks for, so that no size is
-scaled from another. Shapes are sampled 8x8 per pixel and each pixel takes the colour most of
+scaled from another, and all of them as one Windows icon, data/icons/tolvane.ico. Shapes are sampled 8x8 per pixel and each pixel takes the colour most of
 its samples have, so edges stay crisp in 16 colours. The yen sign is drawn by hand at 16 and 32
 pixels and from strokes at the other sizes.
 """
@@ -149,25 +149,56 @@ def write_xpm(path, size):
     path.write_text("\n".join(lines) + "\n")
 
 
-def write_png(path, size):
-    """The same picture as an RGBA PNG, written with the standard library alone."""
+def rgba(key):
+    colour = PALETTE[key]
+    if colour == "None":
+        return b"\0\0\0\0"
+    return bytes(int(colour[i : i + 2], 16) for i in (1, 3, 5)) + b"\xff"
+
+
+def png_bytes(size):
+    """The picture as an RGBA PNG, written with the standard library alone."""
     rows = render(size)
-
-    def rgba(key):
-        colour = PALETTE[key]
-        if colour == "None":
-            return b"\0\0\0\0"
-        return bytes(int(colour[i : i + 2], 16) for i in (1, 3, 5)) + b"\xff"
-
     raw = b"".join(b"\0" + b"".join(rgba(c) for c in row) for row in rows)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
     header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
-    path.write_bytes(
-        b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-    )
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def write_png(path, size):
+    path.write_bytes(png_bytes(size))
+
+
+def dib_bytes(size):
+    """The picture as an icon's device-independent bitmap: 32-bit BGRA rows bottom up, then the
+    1-bit transparency mask, each mask row padded to 32 bits."""
+    rows = render(size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    pixels = b""
+    mask = b""
+    for row in reversed(rows):
+        for key in row:
+            r, g, b, a = rgba(key)
+            pixels += bytes((b, g, r, a))
+        bits = "".join("1" if key == "." else "0" for key in row).ljust((size + 31) // 32 * 32, "0")
+        mask += int(bits, 2).to_bytes(len(bits) // 8, "big")
+    return header + pixels + mask
+
+
+def write_ico(path, sizes):
+    """One Windows icon with every size: bitmaps up to 64 pixels, which every version of Windows
+    reads, PNG above, as Windows stores its large icons."""
+    images = [(size, dib_bytes(size) if size <= 64 else png_bytes(size)) for size in sizes]
+    offset = 6 + 16 * len(images)
+    directory = b""
+    for size, data in images:
+        side = size if size < 256 else 0  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    path.write_bytes(struct.pack("<HHH", 0, 1, len(images)) + directory + b"".join(d for _, d in images))
 
 
 if __name__ == "__main__":
@@ -177,3 +208,4 @@ if __name__ == "__main__":
         if size in WINDOW_ICON_SIZES:
             write_xpm(out / f"tolvane-{size}.xpm", size)
         write_png(out / f"tolvane-{size}.png", size)
+    write_ico(out / "tolvane.ico", SIZES)

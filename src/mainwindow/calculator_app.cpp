@@ -15,12 +15,11 @@ int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& bef
     InstallJapaneseQtTexts(application);
 
     MainF window;
-    // The rate table is read before the window is first seen; a message about it comes first.
-    window.Form_Load();
     if (beforeShow) {
         beforeShow(window);
     }
-    window.show();
+    // The rate table is read before the window is first seen; a message about it comes first.
+    window.Start();
     return QApplication::exec();
 }
 

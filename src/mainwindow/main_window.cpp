@@ -16,33 +16,27 @@
 #include <QString>
 #include <QStringList>
 
-#include "mainwindow/application_title.h"
+#include "form/form_texts.h"
 #include "mainwindow/caption_font.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/option_button.h"
 #include "mainwindow/window_icon.h"
 #include "mainwindow/window_layout.h"
 #include "mainwindow/window_style.h"
-#include "runtime/error_trap.h"
-#include "runtime/int_to_text.h"
 #include "runtime/program_dir.h"
-#include "startup/start_up.h"
-#include "tariff/conversion.h"
 
 namespace tolvane {
 namespace {
-
-constexpr std::string_view kConversionFailedMessage =
-    "アルゴリズム内でエラーが発生しました。作者に連絡してください。";
 
 // The unit labels ask for MS P Gothic at 11.25 pt. Debian has no alias for that family and
 // would fall back to a Latin font, so name metric-compatible Japanese substitutes after it.
 QFont UnitLabelFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+    font.setFamilies({QString::fromUtf8(kUnitLabelFont.family), QStringLiteral("MS PGothic"),
                       QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSizeF(11.25);
-    font.setWeight(QFont::Normal);
+    font.setPointSizeF(kUnitLabelFont.points);
+    // Qt's weights run from 1 to 1000 like the classic ones: 400 is Normal.
+    font.setWeight(static_cast<QFont::Weight>(kUnitLabelFont.weight));
     font.setStyle(QFont::StyleNormal);
     font.setUnderline(false);
     font.setStrikeOut(false);
@@ -74,13 +68,15 @@ QButtonGroup* BuildOptionGroup(QGroupBox& frame, const std::array<TwipPlacement,
 
 }  // namespace
 
-MainF::MainF(ShowMessage showMessage, std::string programDir, QWidget* parent)
+MainF::MainF(tolvane::ShowMessage showMessage, std::string programDir, QWidget* parent)
     : QWidget(parent),
       showMessage_(showMessage ? std::move(showMessage) : MessageBoxShower(this)),
-      programDir_(programDir.empty() ? ProgramDir() : std::move(programDir)) {
-    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+      form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
+    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(),
+                                     static_cast<qsizetype>(kApplicationTitle.size())));
     setWindowIcon(WindowIcon());
-    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    setFixedSize(kClientWidthTwips / kTwipsPerPixelAt96Dpi,
+                 kClientHeightTwips / kTwipsPerPixelAt96Dpi);
     // Before any control exists, so that none of them ever loads the desktop's font.
     setFont(WindowFont());
 
@@ -162,21 +158,33 @@ void MainF::FitFonts() {
 }
 
 void MainF::SetTabOrder() {
-    // Ascending tab index: the four option groups, then each panel's text box and button.
-    QList<QWidget*> chain;
-    const auto add = [&chain](const auto& controls) {
-        for (QWidget* control : controls) {
-            chain.append(control);
+    // The layout's keyboard order, over the controls that take the focus.
+    QWidget* previous = nullptr;
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (!TakesFocus(control.array)) {
+            continue;
         }
-    };
-    add(Option1);
-    add(Option2);
-    add(Option3);
-    add(Option4);
-    chain << Text1 << Command1[0] << Text2 << Command1[1];
-    for (qsizetype index = 1; index < chain.size(); ++index) {
-        setTabOrder(chain[index - 1], chain[index]);
+        QWidget* widget = Control(control);
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
     }
+}
+
+QWidget* MainF::Control(ControlRef control) const {
+    switch (control.array) {
+        case ControlArray::Frame1: return Frame1.at(control.index);
+        case ControlArray::Option1: return Option1.at(control.index);
+        case ControlArray::Option2: return Option2.at(control.index);
+        case ControlArray::Option3: return Option3.at(control.index);
+        case ControlArray::Option4: return Option4.at(control.index);
+        case ControlArray::Text1: return Text1;
+        case ControlArray::Text2: return Text2;
+        case ControlArray::Command1: return Command1.at(control.index);
+        case ControlArray::Label1: break;
+    }
+    return Label1.at(control.index);
 }
 
 void MainF::ConnectEvents() {
@@ -211,45 +219,25 @@ void MainF::ConnectEvents() {
     }
 }
 
-void MainF::Form_Load() {
-    PrepareAtStartUp(state_, showMessage_, programDir_);
+bool MainF::Option2Checked(std::size_t index) const {
+    return Option2.at(index)->isChecked();
 }
 
-void MainF::Option1_Click(std::int16_t index) {
-    state_.SelectPlan(index);
+std::string MainF::Text(TextBox box) const {
+    return (box == TextBox::Text1 ? Text1 : Text2)->text().toStdString();
 }
 
-void MainF::Option3_Click(std::int16_t index) {
-    state_.SelectTimeBand(index);
+void MainF::SetText(TextBox box, std::string_view text) {
+    (box == TextBox::Text1 ? Text1 : Text2)
+        ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void MainF::Option4_Click(std::int16_t index) {
-    state_.SelectDistanceBand(index);
+void MainF::ShowMessage(std::string_view prompt, MessageStyle style) {
+    showMessage_(prompt, style);
 }
 
-void MainF::Command1_Click(std::int16_t index) {
-    ErrorTrap(
-        [this, index] {
-            state_.LastResult = 0;
-            const bool toCharge = index == 0;
-            const auto direction =
-                toCharge ? ConversionDirection::TimeToCharge : ConversionDirection::ChargeToTime;
-            QLineEdit* input = toCharge ? Text1 : Text2;
-            QLineEdit* output = toCharge ? Text2 : Text1;
-            const auto destination =
-                Option2[0]->isChecked() ? DestinationKind::HOrGeneral : DestinationKind::Mobile;
-
-            const QByteArray text = input->text().toUtf8();
-            const Conversion conversion =
-                Convert(direction,
-                        std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                        destination, state_);
-            state_.LastResult = conversion.result;
-            showMessage_(conversion.sentence, MessageStyle::Information);
-            // Only once the announcement has been dismissed does the answer appear.
-            output->setText(QString::fromStdString(IntToText(state_.LastResult)));
-        },
-        showMessage_, kConversionFailedMessage);
+void MainF::ShowForm() {
+    show();
 }
 
 }  // namespace tolvane

@@ -10,24 +10,11 @@
 #include <QPointer>
 #include <QString>
 
-#include "mainwindow/application_title.h"
+#include "form/displayable_prompt.h"
+#include "form/form_texts.h"
 
 namespace tolvane {
 namespace {
-
-// A sentence echoes whatever was typed, which may be a pasted megabyte. A message box cannot
-// show that usefully (laying it out alone takes seconds, and the box outgrows any screen), so
-// a very long prompt shows its beginning and its end, where the answer is.
-QString DisplayablePrompt(std::string_view prompt) {
-    constexpr qsizetype kLongest = 200;
-    constexpr qsizetype kHead = 120;
-    constexpr qsizetype kTail = 60;
-    const QString text = QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size()));
-    if (text.size() <= kLongest) {
-        return text;
-    }
-    return text.first(kHead) + QChar(u'…') + text.last(kTail);
-}
 
 // The answer can be copied: selected with the mouse, or all of it with Ctrl+C, which Qt's box
 // only offers on Windows. (Selectable by keyboard, the text would take the focus, and with it
@@ -55,7 +42,8 @@ class CopyableMessageBox : public QMessageBox {
 // open all day would grow without end.
 std::unique_ptr<QMessageBox> MakeBox(QWidget* parent) {
     auto box = std::make_unique<CopyableMessageBox>(parent);
-    box->setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    box->setWindowTitle(QString::fromUtf8(kApplicationTitle.data(),
+                                          static_cast<qsizetype>(kApplicationTitle.size())));
     box->setStandardButtons(QMessageBox::Ok);
     // The prompt is plain text: a sentence echoes whatever the user typed.
     box->setTextFormat(Qt::PlainText);
@@ -70,7 +58,7 @@ class MessageBoxes {
         QMessageBox& box = Box();
         box.setIcon(style == MessageStyle::Critical ? QMessageBox::Critical
                                                     : QMessageBox::Information);
-        box.setText(DisplayablePrompt(prompt));
+        box.setText(QString::fromStdString(DisplayablePrompt(prompt)));
         box.exec();
     }
 

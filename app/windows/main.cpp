@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "win32window/calculator_app.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    return tolvane::RunCalculator(instance);
+}

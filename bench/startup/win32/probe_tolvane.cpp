@@ -1,0 +1,9 @@
+// The calculator started exactly as the program starts it, ending at its first paint.
+#include "first_paint.h"
+#include "win32window/calculator_app.h"
+#include "win32window/main_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    return tolvane::RunCalculator(instance,
+                                  [](tolvane::MainF& window) { EndAtFirstPaint(window.Window()); });
+}

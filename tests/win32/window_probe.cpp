@@ -1,0 +1,95 @@
+// Reads back what the calculator's windows really show, from outside the program, as a person
+// would see them: prints, as UTF-8 lines, every visible or hidden top-level window titled
+// "Tolvane" (the calculator and its message boxes) and each of its controls, with texts read
+// through WM_GETTEXT (another process's edit box gives GetWindowText nothing).
+//   window_probe.exe            one dump
+//   window_probe.exe KEY=VALUE  set a window's control text: not offered; the probe only reads
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                             nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                          length, nullptr, nullptr);
+    return narrow;
+}
+
+std::wstring TextOf(HWND window) {
+    DWORD_PTR length = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, 2000, &copied);
+    text.resize(copied);
+    // A megabyte of typing is summed up by its length and its ends.
+    if (text.size() > 200) {
+        text = text.substr(0, 20) + L"…[" + std::to_wstring(text.size()) + L"]…" +
+               text.substr(text.size() - 40);
+    }
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    return Utf8(name);
+}
+
+HWND focused = nullptr;
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    POINT corner = {rect.left, rect.top};
+    ::ScreenToClient(::GetParent(child), &corner);
+    const LONG style = ::GetWindowLongW(child, GWL_STYLE);
+    DWORD_PTR checked = 0;
+    ::SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked);
+    std::printf("  %s|%s|%ld,%ld,%ld,%ld|%s%s%s%s\n", ClassOf(child).c_str(),
+                Utf8(TextOf(child)).c_str(), corner.x, corner.y, rect.right - rect.left,
+                rect.bottom - rect.top, checked == BST_CHECKED ? "checked " : "",
+                (style & WS_TABSTOP) != 0 ? "tabstop " : "",
+                (style & WS_GROUP) != 0 ? "group " : "", child == focused ? "focus" : "");
+    return TRUE;
+}
+
+BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
+    if (TextOf(window) != L"Tolvane") {
+        return TRUE;
+    }
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread);
+    focused = thread.hwndFocus;
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+    HWND owner = ::GetWindow(window, GW_OWNER);
+    std::printf("window %s|%s|client %ldx%ld|%s%s%s%s%s\n", ClassOf(window).c_str(),
+                Utf8(TextOf(window)).c_str(), client.right, client.bottom,
+                ::IsWindowVisible(window) ? "visible " : "hidden ",
+                (style & WS_THICKFRAME) != 0 ? "resizable " : "",
+                (style & WS_MAXIMIZEBOX) != 0 ? "maximize " : "",
+                (style & WS_MINIMIZEBOX) != 0 ? "minimize " : "",
+                owner != nullptr ? ("owner:" + ClassOf(owner)).c_str() : "");
+    ::EnumChildWindows(window, PrintChild, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+int main() {
+    ::EnumWindows(PrintWindow, 0);
+    std::fflush(stdout);
+    return 0;
+}

@@ -1,0 +1,65 @@
+# Sourced by the scripts that run the Windows program under Wine: the scratch folder, X server
+# and clean-up of tests/e2e/session.sh, plus a fresh Wine prefix in the scratch folder, a window
+# manager (without one, Wine's windows do not reliably take the keyboard focus), and `probe`,
+# which prints what the real windows titled "Tolvane" show (window_probe.exe).
+#   PROBE must name window_probe.exe before this is sourced.
+for tool in wine Xvfb xdotool openbox; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps windows)"; exit 77; }
+done
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/session.sh"
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot -i >/dev/null 2>&1 </dev/null
+# Wine's server goes first, or it writes the registry back into a prefix being removed.
+trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+start_x_server
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+drive_c="$WINEPREFIX/drive_c"
+
+# A Japanese Windows has MS P Gothic and links its fonts into the message box's; this prefix
+# has IPA P Gothic stand in for both.
+map_japanese_fonts() {
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+    for family in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$family" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+    done
+    wineserver -w
+}
+
+probe() { wine "$PROBE" | tr -d '\r'; }
+
+# Waits until the probe's output matches the extended regular expression $1; prints it.
+await() {
+    local seen
+    for _ in $(seq 100); do
+        seen=$(probe)
+        if grep -Eq -- "$1" <<<"$seen"; then
+            printf '%s\n' "$seen"
+            return 0
+        fi
+        sleep 0.2
+    done
+    printf '%s\n' "$seen" >&2
+    fail "waited in vain for: $1"
+}
+
+# Activates the calculator's window (346 x 343 inside) or, with "box", its message box, so
+# that the keys xdotool sends next go there.
+activate() {
+    local id
+    for _ in $(seq 50); do
+        for id in $(xdotool search --onlyvisible --name '^Tolvane$' 2>/dev/null); do
+            local size
+            size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+            if { [ "${1-}" = box ] && [ "$size" != 346x343 ]; } ||
+                { [ "${1-}" != box ] && [ "$size" = 346x343 ]; }; then
+                xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+                return 0
+            fi
+        done
+        sleep 0.2
+    done
+    fail "no ${1:-calculator} window to activate"
+}
