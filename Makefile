@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build app run install deb test sanitize native windows fuzz bench bench-startup bench-memory \
+.PHONY: all build app run install deb test sanitize native windows fuzz bench bench-startup bench-startup-windows bench-memory \
 	format clean
 
 all: build
@@ -46,8 +46,9 @@ native:
 	$(call preset,native)
 	ctest --preset native -j $(JOBS)
 
-# The engine and its tests cross-built for 64-bit Windows in build-windows/; the tests run under
-# Wine, in a Wine prefix made fresh for the run.
+# Cross-built for 64-bit Windows in build-windows/: tolvane.exe, its installer and portable zip,
+# and the tests, which run under Wine (core tests in a Wine prefix made fresh for the run, the
+# window's and the installer's each in a prefix and virtual X server of their own).
 windows:
 	$(call preset,windows)
 	ctest --preset windows -j $(JOBS)
@@ -71,6 +72,12 @@ bench: build
 bench-startup: build
 	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 30
 	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 30
+
+# Launch to first paint under Wine: tolvane.exe against a bare Win32 window.
+bench-startup-windows: windows
+	bash bench/startup/win32/wine_startup.sh \
+	    build-windows/bench/startup/win32/startup_probe_tolvane_win32.exe \
+	    build-windows/bench/startup/win32/startup_probe_bare_win32.exe 20
 
 # A long session of the real program: resident memory after a warm-up and after 2,000 more
 # conversions.

@@ -65,7 +65,7 @@ class Window : public ::testing::Test {
     }
 
     testing::TempDir dir_;
-    MainF form_{::GetModuleHandleW(nullptr), dir_.path().string()};
+    MainF form_{::GetModuleHandleW(nullptr), testing::Utf8(dir_.path())};
 };
 
 TEST_F(Window, TabAndArrowsWalkTheControlsAsTheDialogManagerSeesThem) {
@@ -103,6 +103,8 @@ TEST_F(Window, TabAndArrowsWalkTheControlsAsTheDialogManagerSeesThem) {
     EXPECT_EQ(form_.State().DistanceBand, 5);
     EXPECT_EQ(form_.State().PlanFactor, 1.2f);
     EXPECT_EQ(::SendMessageW(form_.Option1[0], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    // The boxes take any text, not an edit control's usual 30,000 characters.
+    EXPECT_GE(::SendMessageW(form_.Text2, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
 }
 
 TEST_F(Window, LaidOutInTwipsAtEveryDpiWithEveryCaptionWhole) {

@@ -2,12 +2,14 @@
 // would see them: prints, as UTF-8 lines, every visible or hidden top-level window titled
 // "Tolvane" (the calculator and its message boxes) and each of its controls, with texts read
 // through WM_GETTEXT (another process's edit box gives GetWindowText nothing).
-//   window_probe.exe            one dump
-//   window_probe.exe KEY=VALUE  set a window's control text: not offered; the probe only reads
+//   window_probe.exe              one dump
+//   window_probe.exe PROGRAM.EXE  what the program file carries: its version record, the sizes
+//                                 of its icon and its manifest's settings
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -86,9 +88,67 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
+std::wstring VersionValue(const std::vector<char>& record, const wchar_t* name) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+    if (!::VerQueryValueW(record.data(), path.c_str(), &value, &length) || length == 0) {
+        return L"(none)";
+    }
+    return static_cast<const wchar_t*>(value);
+}
+
+int PrintProgramFile(const wchar_t* program) {
+    const DWORD size = ::GetFileVersionInfoSizeW(program, nullptr);
+    std::vector<char> record(size);
+    if (size == 0 || !::GetFileVersionInfoW(program, 0, size, record.data())) {
+        std::printf("no version record\n");
+        return 1;
+    }
+    for (const wchar_t* name : {L"ProductName", L"ProductVersion", L"FileDescription",
+                                L"CompanyName", L"LegalCopyright"}) {
+        std::printf("%s=%s\n", Utf8(name).c_str(), Utf8(VersionValue(record, name)).c_str());
+    }
+    HMODULE module = ::LoadLibraryExW(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    std::printf("icon sizes=");
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        // An exact size only: LR_DEFAULTCOLOR without LR_DEFAULTSIZE still scales, so compare.
+        auto* icon = static_cast<HICON>(
+            ::LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0));
+        ICONINFO info{};
+        BITMAP bitmap{};
+        if (icon != nullptr && ::GetIconInfo(icon, &info) &&
+            ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap) != 0 && bitmap.bmWidth == side) {
+            std::printf("%d ", side);
+        }
+        if (info.hbmColor != nullptr) {
+            ::DeleteObject(info.hbmColor);
+        }
+        if (info.hbmMask != nullptr) {
+            ::DeleteObject(info.hbmMask);
+        }
+    }
+    std::printf("\n");
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    const char* manifest = found != nullptr
+                               ? static_cast<const char*>(::LockResource(::LoadResource(module, found)))
+                               : nullptr;
+    const std::string text =
+        manifest != nullptr ? std::string(manifest, ::SizeofResource(module, found)) : "";
+    for (const char* setting : {"PerMonitorV2", "Microsoft.Windows.Common-Controls",
+                                "<activeCodePage", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+        std::printf("manifest %s=%s\n", setting,
+                    text.find(setting) != std::string::npos ? "yes" : "no");
+    }
+    return 0;
+}
+
 }  // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
+    if (argc > 1) {
+        return PrintProgramFile(argv[1]);
+    }
     ::EnumWindows(PrintWindow, 0);
     std::fflush(stdout);
     return 0;

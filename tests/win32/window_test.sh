@@ -15,6 +15,22 @@ mkdir -p "$folder"
 cp "$program" "$folder/tolvane.exe"
 cp "$table" "$folder/table.csv"
 
+echo "the program file: its version record, icon sizes and manifest"
+seen=$(wine "$PROBE" "$(winepath -w "$folder/tolvane.exe")" | tr -d '\r')
+expected='ProductName=Tolvane
+ProductVersion=[0-9]+\.[0-9]+\.[0-9]+
+FileDescription=Tolvane: Japanese telephone call charge calculator
+CompanyName=The Tolvane developers
+LegalCopyright=Copyright \(c\) [0-9]{4} The Tolvane developers\. MIT License\.
+icon sizes=16 24 32 48 64 128 256 
+manifest PerMonitorV2=yes
+manifest Microsoft.Windows.Common-Controls=yes
+manifest <activeCodePage=yes
+manifest 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a=yes'
+while IFS= read -r line; do
+    grep -Eqx -- "$line" <<<"$seen" || fail "the program file lacks $line: $seen"
+done <<<"$expected"
+
 echo "the window as it opens"
 (cd "$folder" && exec wine tolvane.exe) &
 pids+=($!)

@@ -8,12 +8,15 @@ for tool in wine Xvfb xdotool openbox; do
 done
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/session.sh"
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1 </dev/null
 # Wine's server goes first, or it writes the registry back into a prefix being removed.
 trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+# The X server before the prefix: Wine's desktop process, started with the prefix, stays on the
+# display it found (with none, no window could be made).
 start_x_server
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+wineboot -i >/dev/null 2>&1 </dev/null
+wineserver -w
 drive_c="$WINEPREFIX/drive_c"
 
 # A Japanese Windows has MS P Gothic and links its fonts into the message box's; this prefix
