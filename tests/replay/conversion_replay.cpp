@@ -187,6 +187,9 @@ int main(int argc, char** argv) {
         if (recorded != now || want != got) {
             std::fprintf(stderr, "line %d differs:\n  recorded: %s\n  now:      %s\n", line,
                          recorded ? want.c_str() : "(end)", now ? got.c_str() : "(end)");
+            std::fprintf(stderr,
+                         "after a deliberate change, the Linux build's target "
+                         "conversion_record makes the record anew\n");
             return 1;
         }
         if (!recorded) {
