@@ -19,15 +19,17 @@ wineboot -i >/dev/null 2>&1 </dev/null
 wineserver -w
 drive_c="$WINEPREFIX/drive_c"
 
-# A Japanese Windows has MS P Gothic and links its fonts into the message box's; this prefix
-# has IPA P Gothic stand in for both.
+# A Japanese Windows has MS P Gothic, and a Japanese font for its message boxes; this prefix
+# has IPA P Gothic stand in for both (the message font is a LOGFONTW: -12 px, weight 400,
+# Shift-JIS, "IPAPGothic").
 map_japanese_fonts() {
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
-    for family in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-            /v "$family" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
-    done
+    local ipa
+    ipa=$(printf 'IPAPGothic' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+    ipa=$ipa$(printf '%0*d' $((128 - ${#ipa})) 0)
+    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
+        /d "F4FFFFFF000000000000000000000000900100000000008000000000${ipa^^}" /f >/dev/null 2>&1
     wineserver -w
 }
 
