@@ -1,6 +1,5 @@
 #include "ratetable/rate_table_file.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <numeric>
@@ -32,14 +31,6 @@ std::string Values(int count) {
     return text;
 }
 
-// 1..23 after a 0 in the seventh place: a comma ending the first line opens an empty field.
-Table ShiftedByAnEmptySeventh() {
-    Table table = FirstBands(4);
-    std::copy_backward(table.begin() + 6, table.end() - 1, table.end());
-    table[6] = 0;
-    return table;
-}
-
 TEST(LoadRateTable, StoresEachTimeBandReadInFullAndShowsOneCriticalMessageOnFailure) {
     struct Case {
         std::optional<std::string> content;  // none: there is no table.csv
@@ -54,7 +45,11 @@ TEST(LoadRateTable, StoresEachTimeBandReadInFullAndShowsOneCriticalMessageOnFail
           Case{last + ",x", FirstBands(4), false}, Case{last, FirstBands(4), false},
           // ... but the 24th value must be a whole number up to there.
           Case{last + " x", FirstBands(3), true}, Case{last + "x,", FirstBands(3), true},
-          Case{"1,2,3,4,5,6,\n" + Values(24).substr(12), ShiftedByAnEmptySeventh(), false},
+          // A comma ending a line opens an empty field, a 0 that shifts every later value on.
+          Case{"1,2,3,4,5,6,\n" + Values(24).substr(12),
+               Table{1,  2,  3,  4,  5,  6,  0,  7,  8,  9,  10, 11,
+                     12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
+               false},
           Case{Values(23), FirstBands(3), true}, Case{Values(6) + "7,8,nine", FirstBands(1), true},
           Case{Values(6) + "7,40000", FirstBands(1), true}, Case{"", FirstBands(0), true},
           Case{std::nullopt, FirstBands(0), true}}) {

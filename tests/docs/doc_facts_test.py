@@ -29,8 +29,8 @@ def one(pattern, text, where):
     return matches[0] if matches else None
 
 
-readme, manual, architecture = read("README.md"), read("data/tolvane.1"), read("docs/architecture.md")
-makefile = read("Makefile")
+readme, manual, makefile = read("README.md"), read("data/tolvane.1"), read("Makefile")
+architecture = read("docs/architecture.md")
 code = "\n".join(p.read_text(encoding="utf-8") for d in ("src", "app")
                  for p in sorted((root / d).rglob("*")) if p.suffix in (".cpp", ".h"))
 documents = {"README.md": readme, "docs/architecture.md": architecture}
@@ -62,15 +62,16 @@ for name, text in documents.items():
     for path in re.findall(rf"`((?:{top})/[^`\s*<]*)`", text):
         check((root / path).exists(), f"{name}: `{path}`: no such file or folder")
 
-# Identifiers named in code spans (CamelCase, snake_case, but not Qt's own classes): each still
-# in the code or its build, or a file's name.
+# Identifiers named in code spans (CamelCase, snake_case): each still in the code or its build,
+# or a file's name.
 stems = {p.stem for d in ("src", "app") for p in (root / d).rglob("*")}
 build = makefile + "".join(p.read_text(encoding="utf-8") for p in [root / "CMakeLists.txt"] + [
     p for d in ("app", "cmake", "src", "tests") for p in sorted((root / d).rglob("*"))
     if p.name == "CMakeLists.txt" or p.suffix == ".cmake"])
 for name, text in documents.items():
     for word in sorted(set(re.findall(r"`([A-Za-z_]\w*)`", text))):
-        if ("_" in word.strip("_") or re.search(r"[a-z][A-Z]", word)) and not re.match("Q[A-Z]", word):
+        named = "_" in word.strip("_") or re.search(r"[a-z][A-Z]", word)
+        if named and not re.match("Q[A-Z]", word):  # Qt's own classes
             check(re.search(rf"\b{word}\b", code + build) or word in stems,
                   f"{name}: `{word}`: named nowhere in the code or its build")
 
@@ -103,8 +104,8 @@ for name, text, minus in (("README.md", readme, "\u2212"), ("tolvane.1", manual,
     check(said == limits, f"{name}: the values' range is {said}, the reader's {limits}")
 
 # The long message, its head and its tail.
-shortening = (one(r"kLongest = (\d+);", code, "message box"), one(r"kHead = (\d+);", code, "message box"),
-              one(r"kTail = (\d+);", code, "message box"))
+shortening = tuple(one(rf"{name} = (\d+);", code, "message box")
+                   for name in ("kLongest", "kHead", "kTail"))
 check(one(r"over (\d+) characters.*?first (\d+) characters, \"…\" and its last (\d+)", readme,
           "README.md") == shortening, "README.md: the long message's shortening")
 
@@ -120,7 +121,8 @@ check(f'"tolvane {version}"' in manual, f"tolvane.1: not version {version}")
 packaging = read("cmake/Packaging.cmake")
 check("set(TOLVANE_CONFFILE_DIR /etc/tolvane)" in packaging and "/etc/tolvane/table.csv" in readme,
       "the conffile is not /etc/tolvane/table.csv")
-check('TOLVANE_PROGRAM_DIR "lib/tolvane"' in read("app/CMakeLists.txt"), "the program is not in lib/tolvane")
+check('TOLVANE_PROGRAM_DIR "lib/tolvane"' in read("app/CMakeLists.txt"),
+      "the program is not in lib/tolvane")
 for package in ("qt6-translations-l10n", "fonts-ipafont-gothic | fonts-noto-cjk", "qt6-wayland"):
     check(package in packaging and package in re.sub(r"\s+", " ", readme),
           f"{package}: not what README.md and the package say alike")

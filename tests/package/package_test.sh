@@ -64,7 +64,8 @@ if [ "$(id -u)" -eq 0 ]; then
     touch "$work/dpkg/admin/status"
     dpkg_in_root() {
         dpkg --root="$work/dpkg/root" --admindir="$work/dpkg/admin" --force-depends \
-            --log=/dev/null "$@" </dev/null >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg $*"; }
+            --log=/dev/null "$@" </dev/null >"$work/dpkg.log" 2>&1 ||
+            { cat "$work/dpkg.log"; fail "dpkg $*"; }
     }
     conffile=$work/dpkg/root/etc/tolvane/table.csv
     dpkg_in_root -i "$deb"
@@ -87,6 +88,7 @@ MAPPED_FILES="$work/mapped" bash "$smoke" "$usr/bin/tolvane"
 # Qt translation and Japanese font that the running program mapped comes from a package in
 # Depends, and each entry of Depends (one of its alternatives) owns a file it mapped.
 depends=$(dpkg-deb -f "$deb" Depends)
+names() { tr ',|' '\n\n' | sed 's/ *(.*//; s/^ *//; s/ *$//'; }  # of packages in a relation
 # The package that owns a file, if any; under a merged /usr, dpkg may know it without /usr.
 owner() {
     { dpkg -S "$1" || dpkg -S "${1#/usr}" || true; } 2>/dev/null | sed -n '1s/[:,].*//p'
@@ -98,11 +100,11 @@ while read -r file; do
         *) continue ;;
     esac
     package=$(owner "$file")
-    printf '%s\n' "$depends" | tr ',|' '\n\n' | sed 's/ *(.*//; s/^ *//; s/ *$//' | grep -qx "$package" ||
+    names <<<"$depends" | grep -qx "$package" ||
         fail "the program loads $file, of ${package:-no package}, which Depends lacks: $depends"
 done <"$work/mapped"
 owners=$(while read -r file; do owner "$file"; done <"$work/mapped" | sort -u)
 printf '%s\n' "$depends" | tr ',' '\n' | while read -r entry; do
-    printf '%s\n' "$entry" | tr '|' '\n' | sed 's/ *(.*//; s/^ *//; s/ *$//' | grep -qxF "$owners" ||
+    names <<<"$entry" | grep -qxF "$owners" ||
         fail "Depends names $entry, of which the program loads nothing"
 done
