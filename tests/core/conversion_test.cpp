@@ -82,6 +82,7 @@ TEST(Convert, EveryFailureCauseThrowsConversionFailed) {
             Case{kToTime, kGeneral, kStandard, 32767, "1e300", -1},
             Case{kToCharge, kGeneral, kStandard, 1, "1e306", -1},
             Case{kToTime, kMobile, kStandard, 30, "-1e309", -1},
+            Case{kToCharge, kMobile, kStandard, 30, "1e309", -1},
             Case{kToCharge, kMobile, kStandard, 30, "-1", -1},
             Case{kToTime, kGeneral, kStandard, 30, "－４０", -1},
             Case{kToTime, kGeneral, kNoPlan, 30, "40", -1}});
