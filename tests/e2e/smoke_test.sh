@@ -64,7 +64,10 @@ box=$(other_of "$ids")
 [ -n "$box" ] || fail "Alt+A brought up no message box"
 press_in "$box" Return
 await_windows 1 >/dev/null
+# Gone, window and all, before the next start looks for its windows.
 kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
+await_windows 0 >/dev/null
 
 # Also Qt's own options: with no DISPLAY, only -display finds the X server; other arguments are
 # ignored.
