@@ -6,8 +6,8 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build app run install deb test sanitize native windows fuzz bench bench-startup bench-startup-windows bench-memory \
-	format clean
+.PHONY: all build app run install uninstall deb test sanitize native windows fuzz bench \
+	bench-startup bench-startup-windows bench-memory format clean
 
 all: build
 
@@ -30,6 +30,10 @@ run: app
 
 install: app
 	cmake --install build-app --prefix $(PREFIX)
+
+# Removes what the last `make install` put in place, as build-app/install_manifest.txt lists it.
+uninstall:
+	cmake -D MANIFEST=build-app/install_manifest.txt -P cmake/Uninstall.cmake
 
 # The package is made from build/, the tree whose package the test suite checks.
 deb: build

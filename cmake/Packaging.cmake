@@ -12,13 +12,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# Libraries from what the executable links; the rest is what it needs at run time and no linker
-# sees: Qt's platform plugins, Qt's own texts in Japanese, and a font that has Japanese glyphs
-# (IPA P Gothic first: the window's boxes were drawn for it). Qt's Wayland plugin lets the
-# window run natively on a Wayland desktop rather than through XWayland.
+# Libraries from what the executable links; the rest is what it loads at run time and no linker
+# sees: Qt's own texts in Japanese, and a font that has Japanese glyphs (IPA P Gothic first: the
+# window's boxes were drawn for it). Qt's X11 and offscreen platform plugins and its input
+# method plugins come with libqt6gui6, which the executable links anyway. Qt's Wayland plugin
+# lets the window run natively on a Wayland desktop rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The rates are the one thing an administrator may edit, and an edit must survive upgrades. So

@@ -18,11 +18,17 @@ namespace {
 
 // The answer can be copied: selected with the mouse, or all of it with Ctrl+C, which Qt's box
 // only offers on Windows. (Selectable by keyboard, the text would take the focus, and with it
-// Ctrl+C, from the OK button.)
+// Ctrl+C, from the OK button.) Ctrl+C with nothing selected copies the whole message, even
+// when the box shows it shortened: a user copying the answer wants the sentence they asked for.
 class CopyableMessageBox : public QMessageBox {
   public:
     explicit CopyableMessageBox(QWidget* parent) : QMessageBox(parent) {
         setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
+    void SetPrompt(std::string_view prompt) {
+        prompt_ = QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size()));
+        setText(QString::fromStdString(DisplayablePrompt(prompt)));
     }
 
   protected:
@@ -33,14 +39,17 @@ class CopyableMessageBox : public QMessageBox {
         }
         const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         const QString selected = label != nullptr ? label->selectedText() : QString();
-        QApplication::clipboard()->setText(selected.isEmpty() ? text() : selected);
+        QApplication::clipboard()->setText(selected.isEmpty() ? prompt_ : selected);
     }
+
+  private:
+    QString prompt_;
 };
 
 // One box, made once and shown again for every message: each new box would make and destroy a
 // native window, and the window system keeps a little of each for good, so a calculator left
 // open all day would grow without end.
-std::unique_ptr<QMessageBox> MakeBox(QWidget* parent) {
+std::unique_ptr<CopyableMessageBox> MakeBox(QWidget* parent) {
     auto box = std::make_unique<CopyableMessageBox>(parent);
     box->setWindowTitle(QString::fromUtf8(kApplicationTitle.data(),
                                           static_cast<qsizetype>(kApplicationTitle.size())));
@@ -55,17 +64,17 @@ class MessageBoxes {
     explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
 
     void Show(std::string_view prompt, MessageStyle style) {
-        QMessageBox& box = Box();
+        CopyableMessageBox& box = Box();
         box.setIcon(style == MessageStyle::Critical ? QMessageBox::Critical
                                                     : QMessageBox::Information);
-        box.setText(QString::fromStdString(DisplayablePrompt(prompt)));
+        box.SetPrompt(prompt);
         box.exec();
     }
 
   private:
     // Before the window is shown (the table message at start-up) the box stands on its own;
     // afterwards it belongs to the window, which owns and ends it.
-    QMessageBox& Box() {
+    CopyableMessageBox& Box() {
         if (parent_ != nullptr && parent_->isVisible()) {
             if (overWindow_ == nullptr) {
                 overWindow_ = MakeBox(parent_).release();
@@ -79,8 +88,8 @@ class MessageBoxes {
     }
 
     QPointer<QWidget> parent_;
-    QPointer<QMessageBox> overWindow_;
-    std::unique_ptr<QMessageBox> standalone_;
+    QPointer<CopyableMessageBox> overWindow_;
+    std::unique_ptr<CopyableMessageBox> standalone_;
 };
 
 }  // namespace

@@ -18,7 +18,8 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right: step = 1; break;
         default: break;
     }
-    const QList<QAbstractButton*> options = group() != nullptr ? group()->buttons() : QList<QAbstractButton*>{};
+    const QList<QAbstractButton*> options =
+        group() != nullptr ? group()->buttons() : QList<QAbstractButton*>{};
     if (step == 0 || options.size() < 2 ||
         (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QRadioButton::keyPressEvent(event);

@@ -1,9 +1,11 @@
 #pragma once
 
 // Results must be bit-exact: every step rounded once to a double, nothing held wider, nothing
-// fused. Include this in any file that does tariff arithmetic, so a build that would break
-// that cannot compile silently. (Contraction into fused multiply-add is switched off by the
-// build with -ffp-contract=off; the conversion tests pin results that fusing would change.)
+// fused. Include this in any file that does tariff arithmetic: a build that would hold
+// intermediates wider (x87 arithmetic, -mfpmath=387) or use -ffast-math stops here. Fusing is
+// not something a header can see: the layers are built with -ffp-contract=off, and the
+// precision trap tests pin inputs whose answers fusing, or holding intermediates wider, would
+// change (they fail on a build of the tariff layer with -ffp-contract=fast -march=native).
 #include <cfloat>
 
 static_assert(FLT_EVAL_METHOD == 0, "intermediates must not be kept in excess precision");

@@ -35,11 +35,26 @@ std::string Values(int count) {
 TEST(LoadRateTable, StoresEachTimeBandReadInFullAndShowsOneCriticalMessageOnFailure) {
     struct Case {
         std::optional<std::string> content;  // none: there is no table.csv
-        int bands;
+        Table table;
+        bool message;
     };
-    for (const auto& c : {Case{Values(24), 4}, Case{"\xEF\xBB\xBF" + Values(24) + "x,\"\n\x01", 4},
-                          Case{Values(23), 3}, Case{Values(6) + "7,8,nine", 1},
-                          Case{Values(6) + "7,40000", 1}, Case{"", 0}, Case{std::nullopt, 0}}) {
+    const std::string last = Values(24).substr(0, Values(24).size() - 1);  // no final LF
+    for (const auto& c :
+         {Case{Values(24), FirstBands(4), false},
+          // Nothing is read after the line end or comma that closes the 24th value...
+          Case{"\xEF\xBB\xBF" + Values(24) + "x,\"\n\x01", FirstBands(4), false},
+          Case{last + ",x", FirstBands(4), false}, Case{last, FirstBands(4), false},
+          // ... but the 24th value must be a whole number up to there.
+          Case{last + " x", FirstBands(3), true}, Case{last + "x,", FirstBands(3), true},
+          // A comma ending a line opens an empty field, a 0 that shifts every later value on.
+          Case{"1,2,3,4,5,6,\n" + Values(24).substr(12),
+               Table{1,  2,  3,  4,  5,  6,  0,  7,  8,  9,  10, 11,
+                     12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
+               false},
+          Case{Values(23), FirstBands(3), true}, Case{Values(6) + "7,8,nine", FirstBands(1), true},
+          Case{Values(6) + "7,40000", FirstBands(1), true}, Case{"", FirstBands(0), true},
+          Case{std::nullopt, FirstBands(0), true}}) {
+        SCOPED_TRACE(c.content.value_or("(no file)"));
         testing::TempDir dir;
         if (c.content) {
             dir.Write("table.csv", *c.content);
@@ -48,8 +63,8 @@ TEST(LoadRateTable, StoresEachTimeBandReadInFullAndShowsOneCriticalMessageOnFail
         state.AppDir = testing::Utf8(dir.path()) + kPathSeparator;
         testing::MessageRecorder recorder;
         LoadRateTable(state, recorder.AsShowMessage());
-        EXPECT_EQ(state.RateTable, FirstBands(c.bands)) << c.bands;
-        if (c.bands == 4) {
+        EXPECT_EQ(state.RateTable, c.table);
+        if (!c.message) {
             EXPECT_TRUE(recorder.shown.empty());
         } else {
             EXPECT_EQ(recorder.shown, (decltype(recorder.shown){{std::string(kRateTableFileMessage),

@@ -9,7 +9,7 @@ set -euo pipefail
 build=$1
 smoke=$2
 table=$3
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps file; do
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps file fc-query; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test)"; exit 77; }
 done
 
@@ -38,11 +38,6 @@ done
     fail "lib/tolvane/table.csv is not the relative link to etc/tolvane/table.csv"
 cmp -s "$usr/lib/tolvane/table.csv" "$table" || fail "the packaged table is not the shipped one"
 
-depends=$(dpkg-deb -f "$deb" Depends)
-for needed in 'fonts-ipafont-gothic | fonts-noto-cjk' libqt6widgets6 qt6-qpa-plugins \
-    qt6-translations-l10n; do
-    case "$depends" in *"$needed"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
-done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 
 # Debian's own checker: no error, no warning (the package's overrides carry their reasons).
@@ -56,6 +51,60 @@ cmake --install "$build" --prefix "$work/plain" >"$work/install.log" 2>&1 || { c
 [ -f "$work/plain/lib/tolvane/table.csv" ] && [ ! -L "$work/plain/lib/tolvane/table.csv" ] ||
     fail "a plain install has no table.csv file beside the program"
 [ ! -e "$work/plain/etc" ] || fail "a plain install wrote etc/"
+# `make uninstall` takes away all of it, and the program's own directories with it.
+cmake -D MANIFEST="$build/install_manifest.txt" -P "$(dirname "$0")/../../cmake/Uninstall.cmake" \
+    >"$work/uninstall.log" 2>&1 || { cat "$work/uninstall.log"; fail "uninstall"; }
+left=$(find "$work/plain" ! -type d -o -name tolvane)
+[ -z "$left" ] || fail "the uninstall left $left"
+
+# An edited table survives a reinstall of the package, and so does its absence: dpkg puts a
+# deleted conffile back only when told to (--force-confmiss). Checked in a private dpkg root.
+if [ "$(id -u)" -eq 0 ]; then
+    mkdir -p "$work/dpkg/root" "$work/dpkg/admin/info" "$work/dpkg/admin/updates"
+    touch "$work/dpkg/admin/status"
+    dpkg_in_root() {
+        dpkg --root="$work/dpkg/root" --admindir="$work/dpkg/admin" --force-depends \
+            --log=/dev/null "$@" </dev/null >"$work/dpkg.log" 2>&1 ||
+            { cat "$work/dpkg.log"; fail "dpkg $*"; }
+    }
+    conffile=$work/dpkg/root/etc/tolvane/table.csv
+    dpkg_in_root -i "$deb"
+    echo 1,2 >"$conffile"
+    dpkg_in_root -i "$deb"
+    [ "$(cat "$conffile")" = 1,2 ] || fail "a reinstall replaced the edited table"
+    rm "$conffile"
+    dpkg_in_root -i "$deb"
+    [ ! -e "$conffile" ] || fail "a plain reinstall brought a deleted table back"
+    dpkg_in_root --force-confmiss -i "$deb"
+    cmp -s "$conffile" "$table" || fail "--force-confmiss did not bring the shipped table back"
+else
+    echo "not root: the conffile's reinstall is not checked"
+fi
 
 # The smoke test's first start fails unless the program read its table through the link.
-bash "$smoke" "$usr/bin/tolvane"
+MAPPED_FILES="$work/mapped" bash "$smoke" "$usr/bin/tolvane"
+
+# The package depends on what the program loads, and on nothing it does not: each Qt plugin,
+# Qt translation and Japanese font that the running program mapped comes from a package in
+# Depends, and each entry of Depends (one of its alternatives) owns a file it mapped.
+depends=$(dpkg-deb -f "$deb" Depends)
+names() { tr ',|' '\n\n' | sed 's/ *(.*//; s/^ *//; s/ *$//'; }  # of packages in a relation
+# The package that owns a file, if any; under a merged /usr, dpkg may know it without /usr.
+owner() {
+    { dpkg -S "$1" || dpkg -S "${1#/usr}" || true; } 2>/dev/null | sed -n '1s/[:,].*//p'
+}
+while read -r file; do
+    case "$file" in
+        */qt6/plugins/* | */qt6/translations/*) ;;
+        /usr/share/fonts/*) fc-query -f '%{lang}' "$file" | tr '|' '\n' | grep -qx ja || continue ;;
+        *) continue ;;
+    esac
+    package=$(owner "$file")
+    names <<<"$depends" | grep -qx "$package" ||
+        fail "the program loads $file, of ${package:-no package}, which Depends lacks: $depends"
+done <"$work/mapped"
+owners=$(while read -r file; do owner "$file"; done <"$work/mapped" | sort -u)
+printf '%s\n' "$depends" | tr ',' '\n' | while read -r entry; do
+    names <<<"$entry" | grep -qxF "$owners" ||
+        fail "Depends names $entry, of which the program loads nothing"
+done
