@@ -85,23 +85,15 @@ std::size_t FrameOf(ControlRef control) {
 std::size_t MembersOf(ControlArray array) {
     const WindowLayout& layout = kWindowLayout;
     switch (array) {
-        case ControlArray::Frame1:
-            return layout.frames.size();
-        case ControlArray::Option1:
-            return layout.plans.size();
-        case ControlArray::Option2:
-            return layout.destinations.size();
-        case ControlArray::Option3:
-            return layout.timeBands.size();
-        case ControlArray::Option4:
-            return layout.distanceBands.size();
+        case ControlArray::Frame1: return layout.frames.size();
+        case ControlArray::Option1: return layout.plans.size();
+        case ControlArray::Option2: return layout.destinations.size();
+        case ControlArray::Option3: return layout.timeBands.size();
+        case ControlArray::Option4: return layout.distanceBands.size();
         case ControlArray::Text1:
-        case ControlArray::Text2:
-            return 1;
-        case ControlArray::Command1:
-            return layout.buttons.size();
-        case ControlArray::Label1:
-            break;
+        case ControlArray::Text2: return 1;
+        case ControlArray::Command1: return layout.buttons.size();
+        case ControlArray::Label1: break;
     }
     return layout.unitLabels.size();
 }

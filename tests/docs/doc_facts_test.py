@@ -34,6 +34,9 @@ architecture = read("docs/architecture.md")
 code = "\n".join(p.read_text(encoding="utf-8") for d in ("src", "app")
                  for p in sorted((root / d).rglob("*")) if p.suffix in (".cpp", ".h"))
 documents = {"README.md": readme, "docs/architecture.md": architecture}
+# The tests' own helpers, which the architecture notes name too.
+test_code = "\n".join(p.read_text(encoding="utf-8") for p in sorted((root / "tests").rglob("*"))
+                      if p.suffix in (".cpp", ".h"))
 
 # Make targets and variables, as code spans and command lines give them.
 targets = set(re.findall(r"^([a-z][\w-]*):", makefile, re.M))
@@ -72,7 +75,7 @@ for name, text in documents.items():
     for word in sorted(set(re.findall(r"`([A-Za-z_]\w*)`", text))):
         named = "_" in word.strip("_") or re.search(r"[a-z][A-Z]", word)
         if named and not re.match("Q[A-Z]", word):  # Qt's own classes
-            check(re.search(rf"\b{word}\b", code + build) or word in stems,
+            check(re.search(rf"\b{word}\b", code + test_code + build) or word in stems,
                   f"{name}: `{word}`: named nowhere in the code or its build")
 
 # The rates: the mobile unit and first unit, the plans' factors and the first factor's bits.

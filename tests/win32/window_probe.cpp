@@ -130,9 +130,9 @@ int PrintProgramFile(const wchar_t* program) {
     }
     std::printf("\n");
     HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    const char* manifest = found != nullptr
-                               ? static_cast<const char*>(::LockResource(::LoadResource(module, found)))
-                               : nullptr;
+    const char* manifest =
+        found != nullptr ? static_cast<const char*>(::LockResource(::LoadResource(module, found)))
+                         : nullptr;
     const std::string text =
         manifest != nullptr ? std::string(manifest, ::SizeofResource(module, found)) : "";
     for (const char* setting : {"PerMonitorV2", "Microsoft.Windows.Common-Controls",
