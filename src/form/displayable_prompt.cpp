@@ -26,9 +26,8 @@ std::string DisplayablePrompt(std::string_view prompt) {
     }
     const std::string_view head = prompt.substr(0, starts[kShownHead]);
     const std::string_view tail = prompt.substr(starts[starts.size() - kShownTail]);
-    std::string shown;
-    shown.reserve(head.size() + 3 + tail.size());
-    shown.append(head).append("…").append(tail);
+    std::string shown(head);
+    shown.append("…").append(tail);
     return shown;
 }
 
