@@ -99,16 +99,27 @@ xdotool key --clearmodifiers Return
 seen=$(await '^  Edit\|192\|208,128')
 grep -q '^window #32770' <<<"$seen" && fail "the message box is still up"
 
-echo "Enter and Escape press nothing; Alt+B converts back"
+echo "full-width digits, as a Japanese input method types them, read as on Linux"
+activate
+xdotool key --clearmodifiers shift+Tab  # from the button back into the minutes box, selected
+xdotool type '１２．５'
+await '^  Edit\|１２．５\|.*focus' >/dev/null
+xdotool key --clearmodifiers alt+a
+await '^  Static\|１２．５分間の通話で料金は約465円です。\|' >/dev/null
+activate box
+xdotool key --clearmodifiers Return
+await '^  Edit\|465\|208,128' >/dev/null
+
+echo "Enter and Escape press nothing, on the focused button too; Alt+B converts back"
 activate
 xdotool key --clearmodifiers Return Escape
 sleep 1
 probe | grep -q '^window #32770' && fail "Enter or Escape pressed a button"
 xdotool key --clearmodifiers alt+b
-await '^  Static\|192円で約5分間通話できます。\|' >/dev/null
+await '^  Static\|465円で約13分間通話できます。\|' >/dev/null
 activate box
 xdotool key --clearmodifiers Return
-await '^  Edit\|5\|208,40' >/dev/null
+await '^  Edit\|13\|208,40' >/dev/null
 kill "${pids[-1]}"
 wineserver -k 2>/dev/null || true
 
