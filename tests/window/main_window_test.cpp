@@ -61,8 +61,7 @@ class Harness {
         };
         window_ = std::make_unique<MainF>(recorded ? record : tolvane::ShowMessage{},
                                           dir_.path().string());
-        window_->Form_Load();
-        window_->show();
+        window_->Start();
         window_->activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window_.get());
     }
