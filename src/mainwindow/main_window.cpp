@@ -36,11 +36,13 @@ constexpr std::string_view kConversionFailedMessage =
     "アルゴリズム内でエラーが発生しました。作者に連絡してください。";
 
 // The unit labels ask for MS P Gothic at 11.25 pt. Debian has no alias for that family and
-// would fall back to a Latin font, so name metric-compatible Japanese substitutes after it.
+// would fall back to a Latin font, so a metric-compatible Japanese one stands in where it is
+// missing.
 QFont UnitLabelFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setFamily(
+        InstalledFamily({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                         QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}));
     font.setPointSizeF(11.25);
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);
