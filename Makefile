@@ -59,11 +59,12 @@ fuzz:
 bench: build
 	build/bench/conversion_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# Launch to first paint and peak memory, the calculator against a bare Qt window, on the
-# offscreen platform and in a real X server.
+# Launch to first paint, peak memory and processor time, the calculator against a bare Qt window
+# and against that window with the same controls, on the offscreen platform and in a real X
+# server.
 bench-startup: build
-	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 30
-	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 30
+	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 40
+	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 40
 
 # A long session of the real program: resident memory after a warm-up and after 2,000 more
 # conversions.
