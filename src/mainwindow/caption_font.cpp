@@ -108,8 +108,11 @@ QFont LargestFittingFont(const QList<QWidget*>& controls, const QFont& font) {
 }  // namespace
 
 QString InstalledFamily(const QStringList& families) {
+    // The installed families by name, as they are: hasFamily would first ask fontconfig for each
+    // name's substitute, which costs as much as a font match.
+    const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
             return family;
         }
     }
