@@ -33,10 +33,11 @@ TEST(ValOfText, ReadsTheLeadingNumberCorrectlyRounded) {
             C{"nan", 0.0}});
     expect({C{"2E-2", 0.02}, C{"+1e1", 10.0}, C{"+1e10", 1e10}, C{"1e", 1.0}, C{"1e+x", 1.0}});
     // Full-width forms as a Japanese input method types them, but nothing that only looks like
-    // them, nor a character cut off at the end of the text, nor anything beyond its end.
+    // them or lies beside them in their block (U+FF00), nor a character cut off at the end of the
+    // text, nor anything beyond its end.
     expect({C{"１２．５", 12.5}, C{"９０", 90.0}, C{"　－２", -2.0}, C{"＋１ｅ２", 100.0},
             C{"1Ｅ2", 100.0}, C{"1e２", 100.0}, C{"ア12", 0.0}, C{"１ｐ２", 1.0}, C{"1！2", 1.0},
-            C{"一", 0.0}, C{"5分", 5.0}, C{"\xEF\xBC", 0.0}});
+            C{"一", 0.0}, C{"5分", 5.0}, C{"\xEF\xBC", 0.0}, C{"\xEF\xBC\x80\x31", 0.0}});
     EXPECT_EQ(ValOfText(std::string_view("1２").substr(0, 3)), 1.0);
     EXPECT_EQ(ValOfText(std::string_view("12").substr(0, 1)), 1.0);
     // Correct rounding, ties to even unless a later digit breaks the tie, however far on: here
