@@ -71,11 +71,12 @@ fuzz:
 bench: build
 	build/bench/conversion_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# Launch to first paint and peak memory, the calculator against a bare Qt window, on the
-# offscreen platform and in a real X server.
+# Launch to first paint, peak memory and processor time, the calculator against a bare Qt window
+# and against that window with the same controls, on the offscreen platform and in a real X
+# server.
 bench-startup: build
-	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 30
-	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 30
+	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 40
+	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 40
 
 # Launch to first paint under Wine: tolvane.exe against a bare Win32 window.
 bench-startup-windows: windows

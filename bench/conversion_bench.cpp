@@ -1,14 +1,27 @@
 // A whole conversion against the least it could cost: reading the same text as a double and
-// writing one integer as text. The ratio of the two is what to watch.
+// writing one integer as text. The ratio of the two is what to watch, and beside it how many
+// times an iteration asks the heap for memory (the sentence's one allocation, for a conversion).
 #include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <string>
 #include <string_view>
 
+#include "common/allocation_count.h"
 #include "tariff/conversion.h"
 
 namespace {
+
+// Runs the loop body for every iteration and reports its allocations per iteration.
+template <typename Body>
+void Measure(benchmark::State& loop, Body body) {
+    const tolvane::testing::AllocationCount allocations;
+    for (auto _ : loop) {
+        body();
+    }
+    loop.counters["allocations"] = benchmark::Counter(static_cast<double>(allocations.Made()),
+                                                      benchmark::Counter::kAvgIterations);
+}
 
 using tolvane::ConversionDirection;
 using tolvane::DestinationKind;
@@ -23,7 +36,7 @@ tolvane::TariffState BenchState() {
 }
 
 void BM_Baseline_FromCharsAndFormat(benchmark::State& loop) {
-    for (auto _ : loop) {
+    Measure(loop, [] {
         std::string_view text = kInput;
         benchmark::DoNotOptimize(text);
         double value = 0.0;
@@ -33,19 +46,19 @@ void BM_Baseline_FromCharsAndFormat(benchmark::State& loop) {
         const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int>(value));
         std::string digits(buffer, written.ptr);
         benchmark::DoNotOptimize(digits);
-    }
+    });
 }
 BENCHMARK(BM_Baseline_FromCharsAndFormat);
 
 void BM_Convert(benchmark::State& loop, ConversionDirection direction,
                 DestinationKind destination) {
     const tolvane::TariffState state = BenchState();
-    for (auto _ : loop) {
+    Measure(loop, [&] {
         std::string_view text = kInput;
         benchmark::DoNotOptimize(text);
         auto conversion = tolvane::Convert(direction, text, destination, state);
         benchmark::DoNotOptimize(conversion);
-    }
+    });
 }
 BENCHMARK_CAPTURE(BM_Convert, TimeToCharge_General, ConversionDirection::TimeToCharge,
                   DestinationKind::HOrGeneral);

@@ -1,6 +1,7 @@
-// Start-up of the calculator against a bare Qt window of the same size, as whole processes,
-// alternating in one run so that both see the same machine. Prints the median time from launch
-// to first paint, the median peak resident memory, and the ratios.
+// Start-up of the calculator against a bare Qt window of the same size, and against that window
+// holding the calculator's controls as plain Qt makes them, as whole processes taking turns in
+// one run so that all see the same machine. Prints the median time from launch to first paint,
+// peak resident memory and processor time of each, and the calculator's ratios to the others.
 //   startup_bench [--runs N]     (the platform is the usual QT_QPA_PLATFORM)
 #include <spawn.h>
 #include <sys/resource.h>
@@ -23,6 +24,7 @@ namespace {
 struct Sample {
     double milliseconds;
     double peakMebibytes;
+    double processorMilliseconds;  // user and system, to the process's end
 };
 
 long long MonotonicNanoseconds() {
@@ -80,7 +82,11 @@ Sample Run(const std::string& program) {
         std::exit(1);
     }
     const double nanoseconds = std::atof(output.c_str() + found + 15);
-    return {nanoseconds / 1e6, static_cast<double>(usage.ru_maxrss) / 1024.0};
+    const auto milliseconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
+    return {nanoseconds / 1e6, static_cast<double>(usage.ru_maxrss) / 1024.0,
+            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime)};
 }
 
 double Median(std::vector<double> values) {
@@ -100,31 +106,38 @@ int main(int argc, char* argv[]) {
     }
     std::string directory = argv[0];
     directory.erase(directory.find_last_of('/') + 1);
-    const std::string ours = directory + "startup_probe_tolvane";
-    const std::string bare = directory + "startup_probe_bare";
+    // The calculator, the bare window, and the bare window with the calculator's controls.
+    const std::array<std::string, 3> programs = {directory + "startup_probe_tolvane",
+                                                 directory + "startup_probe_bare",
+                                                 directory + "startup_probe_controls"};
 
-    Run(ours);  // warm the file cache and the font caches for both
-    Run(bare);
-    std::vector<double> oursTime, bareTime, oursMemory, bareMemory;
+    for (const std::string& program : programs) {
+        Run(program);  // warm the file cache and the font caches for each
+    }
+    std::array<std::vector<double>, 3> time, memory, processor;
     for (int i = 0; i < runs; ++i) {
-        // Alternate which goes first, so neither always follows the other.
-        const bool oursFirst = i % 2 == 0;
-        const Sample first = Run(oursFirst ? ours : bare);
-        const Sample second = Run(oursFirst ? bare : ours);
-        const Sample& o = oursFirst ? first : second;
-        const Sample& b = oursFirst ? second : first;
-        oursTime.push_back(o.milliseconds);
-        bareTime.push_back(b.milliseconds);
-        oursMemory.push_back(o.peakMebibytes);
-        bareMemory.push_back(b.peakMebibytes);
+        // Each in turn goes first, so that none always follows another.
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            const std::size_t which = (static_cast<std::size_t>(i) + k) % programs.size();
+            const Sample sample = Run(programs[which]);
+            time[which].push_back(sample.milliseconds);
+            memory[which].push_back(sample.peakMebibytes);
+            processor[which].push_back(sample.processorMilliseconds);
+        }
     }
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    std::printf("platform %s, %d runs each, alternating\n",
+    std::printf("platform %s, %d runs each, in turn\n",
                 platform != nullptr ? platform : "(default)", runs);
-    std::printf("%-22s %12s %12s %8s\n", "median", "calculator", "bare window", "ratio");
-    std::printf("%-22s %12.1f %12.1f %8.3f\n", "launch to paint (ms)", Median(oursTime),
-                Median(bareTime), Median(oursTime) / Median(bareTime));
-    std::printf("%-22s %12.1f %12.1f %8.3f\n", "peak resident (MiB)", Median(oursMemory),
-                Median(bareMemory), Median(oursMemory) / Median(bareMemory));
+    std::printf("%-22s %11s %11s %11s %9s %9s\n", "median", "calculator", "bare", "controls",
+                "calc/bare", "calc/ctrl");
+    const auto row = [](const char* name, const std::array<std::vector<double>, 3>& samples) {
+        const double ours = Median(samples[0]), bare = Median(samples[1]),
+                     controls = Median(samples[2]);
+        std::printf("%-22s %11.1f %11.1f %11.1f %9.3f %9.3f\n", name, ours, bare, controls,
+                    ours / bare, ours / controls);
+    };
+    row("launch to paint (ms)", time);
+    row("peak resident (MiB)", memory);
+    row("processor time (ms)", processor);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "mainwindow/caption_font.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/qt_translations.h"
 
@@ -13,6 +14,10 @@ int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& bef
     QApplication::setApplicationName(QStringLiteral("tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("tolvane"));
     InstallJapaneseQtTexts(application);
+    // Qt lays out a text box's contents in the application's font before the box takes the
+    // window's, and so would load the desktop's font for nothing; the message boxes use the
+    // window's font as well.
+    QApplication::setFont(WindowFont());
 
     MainF window;
     if (beforeShow) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -106,14 +107,29 @@ QFont LargestFittingFont(const QList<QWidget*>& controls, const QFont& font) {
 
 }  // namespace
 
+QString InstalledFamily(const QStringList& families) {
+    // The installed families by name, as they are: hasFamily would first ask fontconfig for each
+    // name's substitute, which costs as much as a font match.
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            return family;
+        }
+    }
+    return families.value(0);
+}
+
 QFont WindowFont() {
     QFont font;
     // IPA P Gothic is proportional and metric-compatible with the gothic the boxes were drawn
     // for; Noto Sans CJK JP stands in where it is missing, fitted where it is too large.
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
+    font.setFamily(
+        InstalledFamily({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                         QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.0);
+    // As the fitting sets it: the fitted font is then this very font, loaded once.
+    font.setStretch(QFont::Unstretched);
     font.setWeight(QFont::Normal);
     return font;
 }

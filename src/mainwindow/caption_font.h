@@ -2,10 +2,18 @@
 
 #include <QFont>
 #include <QList>
+#include <QString>
+#include <QStringList>
 
 class QWidget;
 
 namespace tolvane {
+
+// The first of `families` that is installed, else the first. A font that names only the family
+// it will be drawn in spares Qt a search of the desktop's fonts for each missing family, and for
+// each one's stand-ins, in every script a caption uses: most of what the window's text cost to
+// start with.
+QString InstalledFamily(const QStringList& families);
 
 // Every box in the window is fixed in twips and was drawn for a 9-point Japanese proportional
 // gothic, so the window brings its own font instead of the desktop's, which may be wider,

@@ -29,11 +29,13 @@ namespace tolvane {
 namespace {
 
 // The unit labels ask for MS P Gothic at 11.25 pt. Debian has no alias for that family and
-// would fall back to a Latin font, so name metric-compatible Japanese substitutes after it.
+// would fall back to a Latin font, so a metric-compatible Japanese one stands in where it is
+// missing.
 QFont UnitLabelFont() {
     QFont font;
-    font.setFamilies({QString::fromUtf8(kUnitLabelFont.family), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setFamily(InstalledFamily({QString::fromUtf8(kUnitLabelFont.family),
+                                    QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                    QStringLiteral("Noto Sans CJK JP")}));
     font.setPointSizeF(kUnitLabelFont.points);
     // Qt's weights run from 1 to 1000 like the classic ones: 400 is Normal.
     font.setWeight(static_cast<QFont::Weight>(kUnitLabelFont.weight));
@@ -77,7 +79,8 @@ MainF::MainF(tolvane::ShowMessage showMessage, std::string programDir, QWidget* 
     setWindowIcon(WindowIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixelAt96Dpi,
                  kClientHeightTwips / kTwipsPerPixelAt96Dpi);
-    // Before any control exists, so that none of them ever loads the desktop's font.
+    // Before any control exists, so that each control is made in the window's font (the program
+    // gives the application that font too, see RunCalculator, so no desktop font is loaded).
     setFont(WindowFont());
 
     BuildControls();

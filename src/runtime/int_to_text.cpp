@@ -4,10 +4,13 @@
 
 namespace tolvane {
 
+IntText::IntText(std::int32_t value) {
+    const auto written = std::to_chars(digits_.data(), digits_.data() + digits_.size(), value);
+    length_ = static_cast<std::size_t>(written.ptr - digits_.data());
+}
+
 std::string IntToText(std::int32_t value) {
-    char buffer[12];  // "-2147483648"
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
+    return std::string(IntText(value).View());
 }
 
 }  // namespace tolvane

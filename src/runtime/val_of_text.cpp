@@ -1,9 +1,9 @@
 #include "runtime/val_of_text.h"
 
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <system_error>
 
 #include "runtime/runtime_failure.h"
@@ -20,13 +20,11 @@ struct Symbol {
 
 // Folds the full-width forms that a Japanese input method types for numbers (U+FF0B '+',
 // U+FF0D '-', U+FF0E '.', U+FF10..FF19 digits, U+FF25/U+FF45 'E'/'e') and the ideographic
-// space U+3000 onto ASCII. Any other non-ASCII byte means "not part of a number".
-Symbol ReadSymbol(std::string_view text, std::size_t pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
-    if (byte(0) < 0x80) {
-        return {static_cast<char>(byte(0)), 1};
-    }
+// space U+3000 onto ASCII; `pos` is at a byte beyond ASCII. Any other such byte means "not part
+// of a number".
+Symbol ReadWideSymbol(std::string_view text, std::size_t pos) {
     if (text.size() - pos >= 3) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
         const unsigned char lead = byte(0), mid = byte(1), last = byte(2);
         if (lead == 0xE3 && mid == 0x80 && last == 0x80) {
             return {' ', 3};
@@ -70,7 +68,16 @@ class Cursor {
     }
 
   private:
-    void Decode() { current_ = pos_ < text_.size() ? ReadSymbol(text_, pos_) : Symbol{'\0', 0}; }
+    void Decode() {
+        if (pos_ == text_.size()) {
+            current_ = {'\0', 0};
+            return;
+        }
+        // Plain ASCII, nearly all that is ever typed, is read here without a call.
+        const char byte = text_[pos_];
+        current_ =
+            static_cast<unsigned char>(byte) < 0x80 ? Symbol{byte, 1} : ReadWideSymbol(text_, pos_);
+    }
 
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -103,6 +110,61 @@ std::int64_t ReadExponent(Cursor& cursor) {
     return negative ? -exponent : exponent;
 }
 
+// Significant digits enough to round any decimal correctly: a decimal that lies exactly halfway
+// between two doubles has at most 768 of them. Past those, digits can only tell whether the
+// value lies above such a point or on it, and one nonzero digit in their place tells the same.
+constexpr std::size_t kKeptDigits = 800;
+
+// The significant digits of a number as they are read, in plain ASCII whatever form was typed,
+// so that one correctly rounding, locale-free parser reads them. Leading zeros are left out and
+// digits past kKeptDigits counted, a nonzero one among them kept as one sticky digit: held in
+// place, however long the typed number is.
+class Significand {
+  public:
+    void Add(char digit) {
+        if (count_ == kKeptDigits) {
+            ++dropped_;
+            sticky_ = sticky_ || digit != '0';
+        } else if (count_ > 0 || digit != '0') {
+            text_[count_++] = digit;
+        }
+    }
+
+    // The magnitude of the digits read × 10^power. Throws RuntimeFailure beyond the range of a
+    // double; too small for one, it is zero.
+    double Value(std::int64_t power) {
+        if (count_ == 0) {
+            return 0.0;
+        }
+        std::size_t length = count_;
+        power += dropped_;
+        // Whether a digit stands at or above the units: a value out of range then is too large
+        // for a double, otherwise too small (a zero never is out of range).
+        const bool large = static_cast<std::int64_t>(count_) + power > 0;
+        if (sticky_) {
+            text_[length++] = '1';
+            --power;
+        }
+        text_[length++] = 'e';
+        const char* const end =
+            std::to_chars(text_.data() + length, text_.data() + text_.size(), power).ptr;
+        double magnitude = 0.0;
+        if (std::from_chars(text_.data(), end, magnitude).ec == std::errc::result_out_of_range &&
+            large) {
+            throw RuntimeFailure("number beyond the range of a double");
+        }
+        // Too small, it is left zero.
+        return magnitude;
+    }
+
+  private:
+    // The kept digits, a sticky digit, 'e' and a 64-bit exponent.
+    std::array<char, kKeptDigits + 32> text_;
+    std::size_t count_ = 0;
+    std::int64_t dropped_ = 0;
+    bool sticky_ = false;
+};
+
 }  // namespace
 
 double ValOfText(std::string_view text) {
@@ -116,21 +178,17 @@ double ValOfText(std::string_view text) {
         cursor.Advance();
     }
 
-    // The number is rebuilt in plain ASCII so that one correctly rounding, locale-free parser
-    // reads it whatever forms the user typed.
-    std::string number;
-    std::size_t integerDigits = 0;
+    Significand digits;
+    std::int64_t integerDigits = 0, fractionDigits = 0;
     for (char c = cursor.Peek(); IsDigit(c); c = cursor.Peek()) {
-        number += c;
+        digits.Add(c);
         ++integerDigits;
         cursor.Advance();
     }
-    std::size_t fractionDigits = 0;
     if (cursor.Peek() == '.') {
         cursor.Advance();
-        number += '.';
         for (char c = cursor.Peek(); IsDigit(c); c = cursor.Peek()) {
-            number += c;
+            digits.Add(c);
             ++fractionDigits;
             cursor.Advance();
         }
@@ -138,26 +196,7 @@ double ValOfText(std::string_view text) {
     if (integerDigits + fractionDigits == 0) {
         return 0.0;
     }
-    const std::int64_t exponent = ReadExponent(cursor);
-    if (exponent != 0) {
-        number += 'e';
-        number += std::to_string(exponent);
-    }
-
-    double magnitude = 0.0;
-    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), magnitude);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        // Beyond range one way or the other (the digits hold a nonzero one, as a zero is always
-        // in range): the decimal position of the first significant digit tells which. Counted
-        // from the point it is off by one for a digit before the point, which cannot matter: an
-        // out-of-range value lies hundreds of places from the units. Overflow is a failure;
-        // underflow leaves the magnitude zero.
-        const auto leading = static_cast<std::int64_t>(number.find_first_not_of("0."));
-        const std::int64_t position = static_cast<std::int64_t>(integerDigits) - leading;
-        if (position + exponent > 0) {
-            throw RuntimeFailure("number beyond the range of a double");
-        }
-    }
+    const double magnitude = digits.Value(ReadExponent(cursor) - fractionDigits);
     return negative ? -magnitude : magnitude;
 }
 

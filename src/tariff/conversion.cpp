@@ -87,10 +87,11 @@ Conversion ConvertOrThrow(ConversionDirection direction, std::string_view input,
     const bool toCharge = direction == ConversionDirection::TimeToCharge;
     const std::string_view middle = toCharge ? "分間の通話で料金は約" : "円で約";
     const std::string_view ending = toCharge ? "円です。" : "分間通話できます。";
-    const std::string digits = IntToText(result);
+    const IntText digits(result);
+    // The sentence is the one allocation a conversion makes, at its exact size.
     std::string sentence;
-    sentence.reserve(input.size() + middle.size() + digits.size() + ending.size());
-    sentence.append(input).append(middle).append(digits).append(ending);
+    sentence.reserve(input.size() + middle.size() + digits.View().size() + ending.size());
+    sentence.append(input).append(middle).append(digits.View()).append(ending);
     return {result, std::move(sentence)};
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/allocation_count.h"
 #include "common/temp_dir.h"
 #include "runtime/runtime_failure.h"
 
@@ -17,7 +18,10 @@ TEST(ValOfText, ReadsTheLeadingNumberCorrectlyRounded) {
     using C = std::pair<std::string, double>;
     const auto expect = [](std::initializer_list<C> cases) {
         for (const auto& [text, expected] : cases) {
+            const testing::AllocationCount allocations;
             const double value = ValOfText(text);
+            // However long the number, it is read in place.
+            EXPECT_EQ(allocations.Made(), 0u) << text.substr(0, 40);
             EXPECT_EQ(value, expected) << text.substr(0, 40);
             EXPECT_EQ(std::signbit(value), std::signbit(expected)) << text.substr(0, 40);
         }
@@ -29,17 +33,25 @@ TEST(ValOfText, ReadsTheLeadingNumberCorrectlyRounded) {
             C{"nan", 0.0}});
     expect({C{"2E-2", 0.02}, C{"+1e1", 10.0}, C{"+1e10", 1e10}, C{"1e", 1.0}, C{"1e+x", 1.0}});
     // Full-width forms as a Japanese input method types them, but nothing that only looks like
-    // them, nor a character cut off at the end of the text, nor anything beyond its end.
+    // them or lies beside them in their block (U+FF00), nor a character cut off at the end of the
+    // text, nor anything beyond its end.
     expect({C{"１２．５", 12.5}, C{"９０", 90.0}, C{"　－２", -2.0}, C{"＋１ｅ２", 100.0},
             C{"1Ｅ2", 100.0}, C{"1e２", 100.0}, C{"ア12", 0.0}, C{"１ｐ２", 1.0}, C{"1！2", 1.0},
-            C{"一", 0.0}, C{"5分", 5.0}, C{"\xEF\xBC", 0.0}});
+            C{"一", 0.0}, C{"5分", 5.0}, C{"\xEF\xBC", 0.0}, C{"\xEF\xBC\x80\x31", 0.0}});
     EXPECT_EQ(ValOfText(std::string_view("1２").substr(0, 3)), 1.0);
     EXPECT_EQ(ValOfText(std::string_view("12").substr(0, 1)), 1.0);
-    // Correct rounding, ties to even unless a later digit breaks the tie.
+    // Correct rounding, ties to even unless a later digit breaks the tie, however far on: here
+    // past the 800th significant digit, where the rest of a number is folded into one digit.
+    const std::string tie = "1.00000000000000011102230246251565404236316680908203125";  // 1+2^-53
+    const std::string far(900, '0');
     expect({C{"0.1000000000000000055511151231257827021181583404541015625", 0.1},
             C{"9007199254740993", 9007199254740992.0},
             C{"9007199254740993.00000000000000000000001", 9007199254740994.0},
-            C{"4.9406564584124654e-324", 4.9406564584124654e-324}});
+            C{"4.9406564584124654e-324", 4.9406564584124654e-324}, C{tie + far, 1.0},
+            C{tie + far + "1", 1.0000000000000002},
+            C{"9007199254740993." + far + "1", 9007199254740994.0},
+            C{"9007199254740993" + far + "e-900", 9007199254740992.0},
+            C{"9007199254740993" + far + "1e-901", 9007199254740994.0}});
     // Too small for a double is zero, as is zero whatever its exponent; long texts keep their
     // value; too large for a double fails.
     const std::string zeros(100000, '0');
