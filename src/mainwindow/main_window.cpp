@@ -33,9 +33,9 @@ namespace {
 // missing.
 QFont UnitLabelFont() {
     QFont font;
-    font.setFamily(InstalledFamily({QString::fromUtf8(kUnitLabelFont.family),
-                                    QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                                    QStringLiteral("Noto Sans CJK JP")}));
+    font.setFamily(
+        InstalledFamily({QString::fromUtf8(kUnitLabelFont.family), QStringLiteral("MS PGothic"),
+                         QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}));
     font.setPointSizeF(kUnitLabelFont.points);
     // Qt's weights run from 1 to 1000 like the classic ones: 400 is Normal.
     font.setWeight(static_cast<QFont::Weight>(kUnitLabelFont.weight));
