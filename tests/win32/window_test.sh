@@ -76,14 +76,12 @@ step() {
 }
 step Left 標準コース
 step Down スーパーパックＬ
-step Up 標準コース
 step Tab "Ｈ''・一般電話"
 step Right 携帯電話
 step Tab "深夜・早朝\(23時～翌8時\)"
 step Up "昼間\(土・日・祝\)"
 step Tab 同一区域内
 step Left 160km超
-step Right 同一区域内
 
 echo "a conversion through Alt+A, the answer written after OK"
 xdotool key --clearmodifiers Tab  # into the minutes box, its text selected
@@ -108,7 +106,6 @@ typed=''
 for character in １ ２ ． ５; do
     for _ in 1 2 3; do
         xdotool type --delay 200 "$character"
-        if probe | grep -q "^  Edit|$typed$character|.*focus"; then break; fi
         sleep 0.5
         probe | grep -q "^  Edit|$typed$character|.*focus" && break
     done
