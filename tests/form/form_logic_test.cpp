@@ -70,8 +70,6 @@ TEST(FormOptions, EachGroupSelectsItsOwnPartOfTheState) {
     form.logic.Option1_Click(2);
     form.logic.Option1_Click(1);
     EXPECT_EQ(form.FactorBits(), 0x3F99999Au);
-    form.logic.Option1_Click(3);  // no such plan: the factor stays
-    EXPECT_EQ(form.FactorBits(), 0x3F99999Au);
     form.logic.Option3_Click(2);
     form.logic.Option4_Click(4);
     EXPECT_EQ(form.logic.State().TimeBand, 2);
