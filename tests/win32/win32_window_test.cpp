@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -29,38 +31,23 @@ class Window : public ::testing::Test {
         form_.Start();
     }
 
-    std::wstring CaptionOf(HWND control) const {
-        std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
-    RECT PlaceOf(HWND control) const {
-        RECT rect{};
-        ::GetWindowRect(control, &rect);
-        ::MapWindowPoints(HWND_DESKTOP, form_.Window(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-    void ChangeDpi(UINT dpi) {
-        RECT suggested = {0, 0, 800, 800};
-        ::SendMessageW(form_.Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                       reinterpret_cast<LPARAM>(&suggested));
-    }
-    // Every captioned control with the kind of room it gives its caption.
+    // Every captioned control with its caption and the kind of room it gives it.
     std::vector<CaptionedControl> Captioned() const {
         std::vector<CaptionedControl> controls;
-        const auto add = [&](const auto& array, CaptionKind kind) {
-            for (HWND control : array) {
-                controls.push_back({control, CaptionOf(control), kind});
+        using Group = std::pair<std::span<const HWND>, CaptionKind>;
+        for (const auto& [group, kind] :
+             {Group{form_.Frame1, CaptionKind::Frame}, Group{form_.Option1, CaptionKind::Option},
+              Group{form_.Option2, CaptionKind::Option}, Group{form_.Option3, CaptionKind::Option},
+              Group{form_.Option4, CaptionKind::Option}, Group{form_.Command1, CaptionKind::Button},
+              Group{form_.Label1, CaptionKind::Label}}) {
+            for (HWND control : group) {
+                std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1,
+                                  L'\0');
+                text.resize(static_cast<std::size_t>(
+                    ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+                controls.push_back({control, text, kind});
             }
-        };
-        add(form_.Frame1, CaptionKind::Frame);
-        add(form_.Option1, CaptionKind::Option);
-        add(form_.Option2, CaptionKind::Option);
-        add(form_.Option3, CaptionKind::Option);
-        add(form_.Option4, CaptionKind::Option);
-        add(form_.Command1, CaptionKind::Button);
-        add(form_.Label1, CaptionKind::Label);
+        }
         return controls;
     }
 
@@ -97,7 +84,9 @@ TEST_F(Window, LaidOutInTwipsAtEveryDpiWithEveryCaptionWhole) {
     for (const UINT dpi : {96u, 144u, 192u, 120u}) {
         SCOPED_TRACE(dpi);
         if (dpi != 96) {
-            ChangeDpi(dpi);
+            RECT suggested = {0, 0, 800, 800};
+            ::SendMessageW(form_.Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                           reinterpret_cast<LPARAM>(&suggested));
         }
         const auto pixels = [dpi](int twips) {
             return ::MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
@@ -107,7 +96,9 @@ TEST_F(Window, LaidOutInTwipsAtEveryDpiWithEveryCaptionWhole) {
         EXPECT_EQ(client.right, pixels(kClientWidthTwips));
         EXPECT_EQ(client.bottom, pixels(kClientHeightTwips));
         // Inside a frame, from the frame's corner: the standard plan at (120 + 240, 120 + 840).
-        const RECT plan = PlaceOf(form_.Option1[2]);
+        RECT plan{};
+        ::GetWindowRect(form_.Option1[2], &plan);
+        ::MapWindowPoints(HWND_DESKTOP, form_.Window(), reinterpret_cast<POINT*>(&plan), 2);
         EXPECT_EQ(plan.left, pixels(360));
         EXPECT_EQ(plan.top, pixels(960));
         EXPECT_EQ(plan.right - plan.left, pixels(1695));
