@@ -22,14 +22,17 @@ constexpr const char* kFailure =
 constexpr const char* kEvenTable =
     "60,60,60,60,60,60\n60,60,60,60,60,60\n60,60,60,60,60,60\n60,60,60,60,60,60\n";
 
-// The form over a fake window, with `table` beside the program (none if null).
+// The form over a fake window, with `table` beside the program (none if null); started, with
+// what the start did forgotten, unless `started` is false.
 struct Form {
-    explicit Form(const char* table = kEvenTable) {
+    explicit Form(const char* table = kEvenTable, bool started = true) {
         if (table != nullptr) {
             dir.Write("table.csv", table);
         }
-        logic.Start();
-        view.log.clear();
+        if (started) {
+            logic.Start();
+            view.log.clear();
+        }
     }
     std::uint32_t FactorBits() const {
         return std::bit_cast<std::uint32_t>(logic.State().PlanFactor);
@@ -42,26 +45,21 @@ struct Form {
 
 TEST(FormStart, TheTableMessageComesBeforeTheWindowAndTheSelectionsAreReset) {
     for (const char* table : {static_cast<const char*>(nullptr), kEvenTable}) {
-        testing::TempDir dir;
-        if (table != nullptr) {
-            dir.Write("table.csv", table);
-        }
-        testing::FakeView view;
-        FormLogic logic(view, testing::Utf8(dir.path()));
-        logic.Option1_Click(1);
-        logic.Option3_Click(3);
-        logic.Option4_Click(5);
-        logic.Start();
+        Form form(table, false);
+        form.logic.Option1_Click(1);
+        form.logic.Option3_Click(3);
+        form.logic.Option4_Click(5);
+        form.logic.Start();
         const Log expected = table == nullptr
                                  ? Log{"critical:料金設定ファイル(table.csv)"
                                        "がありません。再インストールしてください。 [0|0]",
                                        "shown"}
                                  : Log{"shown"};
-        EXPECT_EQ(view.log, expected);
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(logic.State().PlanFactor), 0x3F666666u);
-        EXPECT_EQ(logic.State().TimeBand + logic.State().DistanceBand, 0);
-        EXPECT_EQ(logic.State().AppDir.back(), kPathSeparator);
-        EXPECT_EQ(logic.State().RateTable[23], table == nullptr ? 0 : 60);
+        EXPECT_EQ(form.view.log, expected);
+        EXPECT_EQ(form.FactorBits(), 0x3F666666u);
+        EXPECT_EQ(form.logic.State().TimeBand + form.logic.State().DistanceBand, 0);
+        EXPECT_EQ(form.logic.State().AppDir.back(), kPathSeparator);
+        EXPECT_EQ(form.logic.State().RateTable[23], table == nullptr ? 0 : 60);
     }
 }
 
