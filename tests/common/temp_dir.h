@@ -30,15 +30,12 @@ class TempDir {
   public:
     TempDir() {
         std::random_device random;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = std::filesystem::temp_directory_path() /
-                    ("tolvane-" + std::to_string(random()) + std::to_string(random()));
-            if (std::filesystem::create_directory(path_)) {
-                std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
-                return;
-            }
+        path_ = std::filesystem::temp_directory_path() /
+                ("tolvane-" + std::to_string(random()) + std::to_string(random()));
+        if (!std::filesystem::create_directory(path_)) {
+            throw std::runtime_error("no fresh temporary directory");
         }
-        throw std::runtime_error("no fresh temporary directory");
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

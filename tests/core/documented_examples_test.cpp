@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
+#include "form/form_layout.h"
 #include "ratetable/rate_table_file.h"
 #include "tariff/conversion.h"
 
@@ -44,23 +45,15 @@ std::vector<Row> ExampleRows(const char* path) {
 
 // The index of the one option whose caption begins with `name`; "any" is the first option.
 template <std::size_t N>
-std::int16_t OptionIndex(const std::array<std::string_view, N>& captions, std::string_view name) {
-    int found = -1;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (captions[i].starts_with(name)) {
-            found = found == -1 ? static_cast<int>(i) : -2;
-        }
-    }
-    EXPECT_TRUE(found >= 0 || name == "any") << name << " names no one option";
-    return static_cast<std::int16_t>(found < 0 ? 0 : found);
+std::int16_t OptionIndex(const std::array<TwipPlacement, N>& options, const std::string& name) {
+    const auto named = [&](const TwipPlacement& option) {
+        return std::string_view(option.caption).starts_with(name);
+    };
+    EXPECT_TRUE(name == "any" || std::ranges::count_if(options, named) == 1)
+        << name << " names no one option";
+    // None found is N: the first option.
+    return static_cast<std::int16_t>((std::ranges::find_if(options, named) - options.begin()) % N);
 }
-
-constexpr std::array<std::string_view, 3> kPlans = {"スーパーパックＬ", "スーパーパックＳ",
-                                                    "標準コース"};
-constexpr std::array<std::string_view, 4> kTimeBands = {
-    "深夜・早朝(23時～翌8時)", "夜間(19時～23時)", "昼間(8時～19時)", "昼間(土・日・祝)"};
-constexpr std::array<std::string_view, 6> kDistanceBands = {
-    "同一区域内", "隣接区域内・30km", "60kmまで", "100kmまで", "160kmまで", "160km超"};
 
 TEST(DocumentedExamples, TheProgramGivesTheirAnswers) {
     TariffState shipped;
@@ -76,9 +69,9 @@ TEST(DocumentedExamples, TheProgramGivesTheirAnswers) {
             SCOPED_TRACE(std::string(document) + ": " + row[0] + " " + row[1] + " " + row[2] + " " +
                          row[3] + " " + row[4]);
             TariffState state = shipped;
-            state.SelectPlan(OptionIndex(kPlans, row[0]));
-            state.SelectTimeBand(OptionIndex(kTimeBands, row[1]));
-            state.SelectDistanceBand(OptionIndex(kDistanceBands, row[2]));
+            state.SelectPlan(OptionIndex(kWindowLayout.plans, row[0]));
+            state.SelectTimeBand(OptionIndex(kWindowLayout.timeBands, row[1]));
+            state.SelectDistanceBand(OptionIndex(kWindowLayout.distanceBands, row[2]));
             EXPECT_TRUE(row[3] == "一般電話" || row[3] == "携帯電話");
             // "3 minutes" or "3 min" in, so many yen out; "25 yen" in, so many minutes out.
             const bool toCharge = row[4].find(" min") != std::string::npos;

@@ -45,14 +45,13 @@ TEST(LoadRateTable, StoresEachTimeBandReadInFullAndShowsOneCriticalMessageOnFail
           Case{"\xEF\xBB\xBF" + Values(24) + "x,\"\n\x01", FirstBands(4), false},
           Case{last + ",x", FirstBands(4), false}, Case{last, FirstBands(4), false},
           // ... but the 24th value must be a whole number up to there.
-          Case{last + " x", FirstBands(3), true}, Case{last + "x,", FirstBands(3), true},
+          Case{last + " x", FirstBands(3), true},
           // A comma ending a line opens an empty field, a 0 that shifts every later value on.
           Case{"1,2,3,4,5,6,\n" + Values(24).substr(12),
                Table{1,  2,  3,  4,  5,  6,  0,  7,  8,  9,  10, 11,
                      12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
                false},
           Case{Values(23), FirstBands(3), true}, Case{Values(6) + "7,8,nine", FirstBands(1), true},
-          Case{Values(6) + "7,40000", FirstBands(1), true}, Case{"", FirstBands(0), true},
           Case{std::nullopt, FirstBands(0), true}}) {
         SCOPED_TRACE(c.content.value_or("(no file)"));
         testing::TempDir dir;

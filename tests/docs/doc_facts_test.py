@@ -38,9 +38,16 @@ documents = {"README.md": readme, "docs/architecture.md": architecture}
 test_code = "\n".join(p.read_text(encoding="utf-8") for p in sorted((root / "tests").rglob("*"))
                       if p.suffix in (".cpp", ".h"))
 
-# Make targets and variables, as code spans and command lines give them.
+# What the documents name, each held against what exists: make targets and variables, as code
+# spans and command lines give them; files and folders of the repository; identifiers
+# (CamelCase, snake_case), each still in the code or its build, or a file's name.
 targets = set(re.findall(r"^([a-z][\w-]*):", makefile, re.M))
 variables = set(re.findall(r"^([A-Z_]+) \?=", makefile, re.M))
+top = "src|tests|data|docs|cmake|scripts|tools|bench|fuzz|app|\\.ci"
+stems = {p.stem for d in ("src", "app") for p in (root / d).rglob("*")}
+build = makefile + "".join(p.read_text(encoding="utf-8") for p in [root / "CMakeLists.txt"] + [
+    p for d in ("app", "cmake", "src", "tests") for p in sorted((root / d).rglob("*"))
+    if p.name == "CMakeLists.txt" or p.suffix == ".cmake"])
 for name, text in documents.items():
     commands = re.findall(r"`([^`]*)`", text) + re.findall(r"^    (.*)$", text, re.M)
     for command in commands:
@@ -51,6 +58,13 @@ for name, text in documents.items():
     for variable in re.findall(r"`([A-Z][A-Z_]+)`", text):
         if variable.endswith(("FLAGS", "JOBS", "SECONDS", "PREFIX")):
             check(variable in variables, f"{name}: `{variable}`: no such Makefile variable")
+    for path in re.findall(rf"`((?:{top})/[^`\s*<]*)`", text):
+        check((root / path).exists(), f"{name}: `{path}`: no such file or folder")
+    for word in sorted(set(re.findall(r"`([A-Za-z_]\w*)`", text))):
+        named = "_" in word.strip("_") or re.search(r"[a-z][A-Z]", word)
+        if named and not re.match("Q[A-Z]", word):  # Qt's own classes
+            check(re.search(rf"\b{word}\b", code + test_code + build) or word in stems,
+                  f"{name}: `{word}`: named nowhere in the code or its build")
 
 # The presets table: each preset exists and builds into the folder named.
 presets = {p["name"]: p for p in json.loads(read("CMakePresets.json"))["configurePresets"]}
@@ -58,25 +72,6 @@ for name, folder in re.findall(r"^\| `(\w+)` \| `([\w-]+)/` \|", readme, re.M):
     binary = presets.get(name, {}).get("binaryDir", "${sourceDir}/build-${presetName}")
     check(name in presets and binary.replace("${sourceDir}/", "").replace("${presetName}", name)
           == folder, f"README.md: no preset {name} that builds into {folder}/")
-
-# Files and folders of the repository named in code spans.
-top = "src|tests|data|docs|cmake|scripts|tools|bench|fuzz|app|\\.ci"
-for name, text in documents.items():
-    for path in re.findall(rf"`((?:{top})/[^`\s*<]*)`", text):
-        check((root / path).exists(), f"{name}: `{path}`: no such file or folder")
-
-# Identifiers named in code spans (CamelCase, snake_case): each still in the code or its build,
-# or a file's name.
-stems = {p.stem for d in ("src", "app") for p in (root / d).rglob("*")}
-build = makefile + "".join(p.read_text(encoding="utf-8") for p in [root / "CMakeLists.txt"] + [
-    p for d in ("app", "cmake", "src", "tests") for p in sorted((root / d).rglob("*"))
-    if p.name == "CMakeLists.txt" or p.suffix == ".cmake"])
-for name, text in documents.items():
-    for word in sorted(set(re.findall(r"`([A-Za-z_]\w*)`", text))):
-        named = "_" in word.strip("_") or re.search(r"[a-z][A-Z]", word)
-        if named and not re.match("Q[A-Z]", word):  # Qt's own classes
-            check(re.search(rf"\b{word}\b", code + test_code + build) or word in stems,
-                  f"{name}: `{word}`: named nowhere in the code or its build")
 
 # The rates: the mobile unit and first unit, the plans' factors and the first factor's bits.
 mobile_seconds = one(r"kMobileUnitSeconds = ([\d.]+);", code, "conversion")

@@ -6,19 +6,12 @@
 # the table its real file has beside it. Then a copy is run with no table beside it.
 set -euo pipefail
 
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test)"; exit 77; }
-done
-
 launcher=$1
 program=$(readlink -f "$1")
 table=${2:-}
 source "$(dirname "$0")/session.sh"
+require Xvfb xdotool
 start_x_server
-
-# The visible top-level windows titled "Tolvane", one id a line.
-windows() { xdotool search --onlyvisible --name '^Tolvane$' 2>/dev/null || true; }
-size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
 
 # Waits until exactly $1 such windows are up; prints their ids.
 await_windows() {
@@ -33,10 +26,6 @@ await_windows() {
     done
     fail "expected $want window(s) titled Tolvane, have: $(windows | tr '\n' ' ')"
 }
-
-# The window of these ids that is (or is not) the 346x343 calculator.
-main_of() { for id in $1; do [ "$(size_of "$id")" = 346x343 ] && echo "$id"; done; true; }
-other_of() { for id in $1; do [ "$(size_of "$id")" != 346x343 ] && echo "$id"; done; true; }
 
 press_in() { xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "$2"; }
 
@@ -88,6 +77,6 @@ pids+=($!)
 ids=$(await_windows 1)
 [ -z "$(main_of "$ids")" ] || fail "the calculator appeared before the table message"
 press_in "$ids" Return
-for _ in $(seq 100); do [ -n "$(main_of "$(windows)")" ] && break; sleep 0.1; done
-[ -n "$(main_of "$(windows)")" ] || fail "the calculator did not open after the table message"
+calculator_up() { [ -n "$(main_of "$(windows)")" ]; }
+retry 100 calculator_up || fail "the calculator did not open after the table message"
 echo "smoke test passed"

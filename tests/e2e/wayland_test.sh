@@ -6,27 +6,24 @@
 set -euo pipefail
 
 program=$1
-command -v weston >/dev/null || { echo "SKIP: weston is not installed (scripts/install-deps test)"; exit 77; }
+source "$(dirname "$0")/session.sh"
+require weston
 compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so" >/dev/null ||
     { echo "SKIP: Qt's wayland plugin is not installed (qt6-wayland)"; exit 77; }
-
-source "$(dirname "$0")/session.sh"
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$work/weston.log" >&2 || true; exit 1; }
 
 unset DISPLAY
 weston --no-config --backend=headless-backend.so --socket=tolvane-test --idle-time=0 \
     >"$work/weston.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/tolvane-test" ] && break; sleep 0.1; done
-[ -S "$XDG_RUNTIME_DIR/tolvane-test" ] || fail "weston did not start"
+retry 100 test -S "$XDG_RUNTIME_DIR/tolvane-test" || fail "weston did not start"
 
 WAYLAND_DISPLAY=tolvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" \
     >"$work/client.log" 2>&1 &
 pids+=($!)
 # Up: the program has answered the compositor's configure and attached a picture.
 up() { grep -q 'ack_configure' "$work/client.log" && grep -q 'wl_surface@[0-9]*\.attach' "$work/client.log"; }
-for _ in $(seq 150); do up && break; sleep 0.1; done
-up || fail "no window came up: $(tail -n 5 "$work/client.log")"
+retry 150 up || fail "no window came up: $(tail -n 5 "$work/client.log")"
 for request in 'set_title("Tolvane")' 'set_min_size(346, 343)' 'set_max_size(346, 343)'; do
     grep -qF "xdg_toplevel@" "$work/client.log" && grep -qF ".$request" "$work/client.log" ||
         fail "the window did not ask for $request"

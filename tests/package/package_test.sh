@@ -9,13 +9,8 @@ set -euo pipefail
 build=$1
 smoke=$2
 table=$3
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps file fc-query; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps test)"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../e2e/session.sh"
+require cmake cpack dpkg-deb dpkg-shlibdeps file fc-query
 
 (cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(find "$work/out" -maxdepth 1 -name 'tolvane_*.deb')

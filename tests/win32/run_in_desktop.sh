@@ -4,8 +4,4 @@
 #   run_in_desktop.sh PROGRAM [ARGUMENT...]
 set -euo pipefail
 source "$(dirname "$0")/wine_session.sh"
-set +e
 wine "$@"
-status=$?
-set -e
-exit "$status"

@@ -11,19 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "win32window/utf16.h"
+
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                             nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                          length, nullptr, nullptr);
-    return narrow;
-}
+using tolvane::Utf8;
 
 std::wstring TextOf(HWND window) {
     DWORD_PTR length = 0;
@@ -33,11 +25,6 @@ std::wstring TextOf(HWND window) {
     ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                           SMTO_ABORTIFHUNG, 2000, &copied);
     text.resize(copied);
-    // A megabyte of typing is summed up by its length and its ends.
-    if (text.size() > 200) {
-        text = text.substr(0, 20) + L"…[" + std::to_wstring(text.size()) + L"]…" +
-               text.substr(text.size() - 40);
-    }
     return text;
 }
 
@@ -121,12 +108,8 @@ int PrintProgramFile(const wchar_t* program) {
             ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap) != 0 && bitmap.bmWidth == side) {
             std::printf("%d ", side);
         }
-        if (info.hbmColor != nullptr) {
-            ::DeleteObject(info.hbmColor);
-        }
-        if (info.hbmMask != nullptr) {
-            ::DeleteObject(info.hbmMask);
-        }
+        ::DeleteObject(info.hbmColor);  // null, if never made, is ignored
+        ::DeleteObject(info.hbmMask);
     }
     std::printf("\n");
     HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));

@@ -3,10 +3,8 @@
 # manager (without one, Wine's windows do not reliably take the keyboard focus), and `probe`,
 # which prints what the real windows titled "Tolvane" show (window_probe.exe).
 #   PROBE must name window_probe.exe before this is sourced.
-for tool in wine Xvfb xdotool openbox; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps windows)"; exit 77; }
-done
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/session.sh"
+deps=windows require wine Xvfb xdotool openbox
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's server goes first, or it writes the registry back into a prefix being removed.
 trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
@@ -53,17 +51,13 @@ await() {
 # Activates the calculator's window (346 x 343 inside) or, with "box", its message box, so
 # that the keys xdotool sends next go there.
 activate() {
-    local id
+    local ids
     for _ in $(seq 50); do
-        for id in $(xdotool search --onlyvisible --name '^Tolvane$' 2>/dev/null); do
-            local size
-            size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
-            if { [ "${1-}" = box ] && [ "$size" != 346x343 ]; } ||
-                { [ "${1-}" != box ] && [ "$size" = 346x343 ]; }; then
-                xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-                return 0
-            fi
-        done
+        if [ "${1-}" = box ]; then ids=$(other_of "$(windows)"); else ids=$(main_of "$(windows)"); fi
+        if [ -n "$ids" ]; then
+            xdotool windowactivate --sync "${ids%%$'\n'*}" >/dev/null 2>&1 || true
+            return 0
+        fi
         sleep 0.2
     done
     fail "no ${1:-calculator} window to activate"
