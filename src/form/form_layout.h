@@ -84,4 +84,23 @@ const std::array<ControlRef, kControlCount>& ControlsInTabOrder();
 // Whether the control can hold the keyboard focus: option buttons, text boxes and buttons.
 bool TakesFocus(ControlArray array);
 
+// The control a layout entry names, in a face that holds its controls under the arrays' names
+// (Frame1, Option1 to Option4, Text1, Text2, Command1, Label1), as Result: a face's common
+// control type, or a reference to let the face fill the entry in.
+template <typename Result, typename Face>
+Result ControlIn(Face& face, ControlRef control) {
+    switch (control.array) {
+        case ControlArray::Frame1: return face.Frame1.at(control.index);
+        case ControlArray::Option1: return face.Option1.at(control.index);
+        case ControlArray::Option2: return face.Option2.at(control.index);
+        case ControlArray::Option3: return face.Option3.at(control.index);
+        case ControlArray::Option4: return face.Option4.at(control.index);
+        case ControlArray::Text1: return face.Text1;
+        case ControlArray::Text2: return face.Text2;
+        case ControlArray::Command1: return face.Command1.at(control.index);
+        case ControlArray::Label1: break;
+    }
+    return face.Label1.at(control.index);
+}
+
 }  // namespace tolvane

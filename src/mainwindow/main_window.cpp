@@ -176,18 +176,7 @@ void MainF::SetTabOrder() {
 }
 
 QWidget* MainF::Control(ControlRef control) const {
-    switch (control.array) {
-        case ControlArray::Frame1: return Frame1.at(control.index);
-        case ControlArray::Option1: return Option1.at(control.index);
-        case ControlArray::Option2: return Option2.at(control.index);
-        case ControlArray::Option3: return Option3.at(control.index);
-        case ControlArray::Option4: return Option4.at(control.index);
-        case ControlArray::Text1: return Text1;
-        case ControlArray::Text2: return Text2;
-        case ControlArray::Command1: return Command1.at(control.index);
-        case ControlArray::Label1: break;
-    }
-    return Label1.at(control.index);
+    return ControlIn<QWidget*>(*this, control);
 }
 
 void MainF::ConnectEvents() {

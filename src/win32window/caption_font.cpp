@@ -84,6 +84,7 @@ std::wstring JapaneseFamily(HDC dc, std::span<const std::wstring> captions) {
     // The layout was drawn for MS P Gothic; Windows without the Japanese fonts feature still has
     // Yu Gothic UI (10 and 11) and Meiryo UI (from Vista to 10). Last, the free gothics a user
     // may have installed.
+    // The first is the family the unit labels ask for by name (kUnitLabelFont).
     constexpr std::array<const wchar_t*, 9> kFamilies = {
         L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI",       L"MS UI Gothic",
         L"Yu Gothic",       L"Meiryo",     L"IPAPGothic",   L"Noto Sans CJK JP"};

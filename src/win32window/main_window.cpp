@@ -6,8 +6,8 @@
 
 #include "form/displayable_prompt.h"
 #include "form/form_texts.h"
+#include "runtime/utf16.h"
 #include "win32window/caption_font.h"
-#include "win32window/utf16.h"
 
 namespace tolvane {
 namespace {
@@ -136,18 +136,7 @@ MainF::~MainF() {
 }
 
 HWND& MainF::Control(ControlRef control) {
-    switch (control.array) {
-        case ControlArray::Frame1: return Frame1.at(control.index);
-        case ControlArray::Option1: return Option1.at(control.index);
-        case ControlArray::Option2: return Option2.at(control.index);
-        case ControlArray::Option3: return Option3.at(control.index);
-        case ControlArray::Option4: return Option4.at(control.index);
-        case ControlArray::Text1: return Text1;
-        case ControlArray::Text2: return Text2;
-        case ControlArray::Command1: return Command1.at(control.index);
-        case ControlArray::Label1: break;
-    }
-    return Label1.at(control.index);
+    return ControlIn<HWND&>(*this, control);
 }
 
 void MainF::CreateControls(HINSTANCE instance) {
@@ -200,17 +189,13 @@ void MainF::FitFonts(UINT dpi) {
     windowFont.lfWeight = FW_NORMAL;
     windowFont.lfCharSet = SHIFTJIS_CHARSET;
     ::lstrcpynW(windowFont.lfFaceName, JapaneseFamily(dc, captions).c_str(), LF_FACESIZE);
-    // The unit labels ask for their own font by name, and take the window's family where it
-    // is missing.
+    // The unit labels ask for their own size, in the family they ask for by name: the first
+    // the window looks for, so the window's family is it wherever it is installed, and its best
+    // stand-in elsewhere.
     LOGFONTW unitFont = windowFont;
     unitFont.lfHeight = -static_cast<LONG>(kUnitLabelFont.points * dpi / 72.0 + 0.5);
     unitFont.lfWeight = kUnitLabelFont.weight;
     unitFont.lfCharSet = static_cast<BYTE>(kUnitLabelFont.characterSet);
-    const std::wstring unitFamily = Utf16(kUnitLabelFont.family);
-    const std::array<std::wstring, 2> unitCaptions = {Utf16("分"), Utf16("円")};
-    if (JapaneseFamily(dc, unitCaptions) == unitFamily) {
-        ::lstrcpynW(unitFont.lfFaceName, unitFamily.c_str(), LF_FACESIZE);
-    }
 
     // Each group of controls that stand together shares one font, fitted to all of them.
     const auto fit = [&](std::vector<ControlRef> group, const LOGFONTW& request) {
