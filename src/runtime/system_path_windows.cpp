@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "runtime/runtime_failure.h"
+#include "runtime/utf16.h"
 
 namespace tolvane {
 
@@ -28,19 +29,9 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
 }
 
 std::string Utf8FromPath(const std::filesystem::path& path) {
-    const std::wstring& wide = path.native();
-    if (wide.empty()) {
-        return {};
-    }
-    // No Windows path is longer than 32767 characters.
-    const int size = static_cast<int>(wide.size());
     // A name Windows allows but UTF-8 cannot hold (a lone surrogate) keeps its place as U+FFFD;
     // such a folder then holds no file the program can open, which it reports as missing.
-    const int length =
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
+    return Utf8(path.native());
 }
 
 }  // namespace tolvane

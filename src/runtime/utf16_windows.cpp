@@ -1,4 +1,4 @@
-#include "win32window/utf16.h"
+#include "runtime/utf16.h"
 
 #include <windows.h>
 

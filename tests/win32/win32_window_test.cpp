@@ -15,8 +15,8 @@
 
 #include "common/temp_dir.h"
 #include "form/form_layout.h"
+#include "runtime/utf16.h"
 #include "win32window/caption_font.h"
-#include "win32window/utf16.h"
 
 namespace tolvane {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "win32window/utf16.h"
+#include "runtime/utf16.h"
 
 namespace {
 
