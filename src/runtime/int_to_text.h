@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,7 +13,11 @@ namespace tolvane {
 // grouping. Held in place, so writing a number into a longer text allocates nothing.
 class IntText {
   public:
-    explicit IntText(std::int32_t value);
+    // Inline, so that writing a small number costs no more than the digits themselves.
+    explicit IntText(std::int32_t value) {
+        const auto written = std::to_chars(digits_.data(), digits_.data() + digits_.size(), value);
+        length_ = static_cast<std::size_t>(written.ptr - digits_.data());
+    }
     std::string_view View() const { return {digits_.data(), length_}; }
 
   private:

@@ -1,7 +1,5 @@
 #include "tariff/conversion.h"
 
-#include <utility>
-
 #include "runtime/float_fault.h"
 #include "runtime/int_to_text.h"
 #include "runtime/round_half_even.h"
@@ -88,11 +86,13 @@ Conversion ConvertOrThrow(ConversionDirection direction, std::string_view input,
     const std::string_view middle = toCharge ? "分間の通話で料金は約" : "円で約";
     const std::string_view ending = toCharge ? "円です。" : "分間通話できます。";
     const IntText digits(result);
-    // The sentence is the one allocation a conversion makes, at its exact size.
-    std::string sentence;
+    // The sentence is the one allocation a conversion makes, at its exact size, written where
+    // the caller receives it.
+    Conversion conversion{result, {}};
+    std::string& sentence = conversion.sentence;
     sentence.reserve(input.size() + middle.size() + digits.View().size() + ending.size());
     sentence.append(input).append(middle).append(digits.View()).append(ending);
-    return {result, std::move(sentence)};
+    return conversion;
 }
 
 }  // namespace

@@ -16,9 +16,10 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourWithinThe32BitRange) {
         double x;
         std::int32_t rounded;
     };
-    for (const auto c : {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{-1.5, -2}, Case{-2.5, -2},
-                         Case{0.49999999999999994, 0}, Case{2147483647.4, 2147483647},
-                         Case{-2147483648.5, -2147483648}}) {
+    for (const auto c :
+         {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{-1.5, -2}, Case{-2.5, -2}, Case{3.0, 3},
+          Case{3.7, 4}, Case{-3.2, -3}, Case{-0.4, 0}, Case{0.49999999999999994, 0},
+          Case{2147483647.4, 2147483647}, Case{-2147483648.5, -2147483648}}) {
         EXPECT_EQ(RoundHalfEven(c.x), c.rounded) << c.x;
     }
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
