@@ -2,8 +2,10 @@
 // handlers decide is proven once, without a window, in tests/form/.
 #include "mainwindow/main_window.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <set>
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -280,13 +281,13 @@ void MainWindowTest::realMessageBoxesAndAMegabyteOfInput() {
 
     // Presses, finds the message box that comes up, notes what it shows, copies its text with
     // Ctrl+C and presses OK.
-    QSet<QMessageBox*> boxes;
+    std::set<QMessageBox*> boxes;
     const auto pressAndDismiss = [&](int button) {
         QStringList seen;
         QTimer::singleShot(0, [&] {
             QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            boxes << box;
+            boxes.insert(box);
             QApplication::clipboard()->clear();
             QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
             seen << box->windowTitle() << QString::number(box->icon()) << box->text()
@@ -320,7 +321,7 @@ void MainWindowTest::realMessageBoxesAndAMegabyteOfInput() {
     QCOMPARE(window->Text2->text().size(), 1'000'000);
     QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
     // One box serves every message: a new native window each time would grow without end.
-    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.size(), std::size_t{1});
 }
 
 QTEST_MAIN(MainWindowTest)
