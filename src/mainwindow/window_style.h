@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QProxyStyle>
 
 namespace tolvane {
@@ -8,8 +9,10 @@ namespace tolvane {
 // - The plan options are only 12 pixels high, less than the style's 14-pixel circle, which
 //   would be drawn flattened at top and bottom: an option's circle shrinks to fit its box.
 // - Fusion draws a frame from a picture, and loading that picture brings in Qt's image-format
-//   plugins at start-up; the frames here are drawn with the painter instead, in the same shape
-//   and colours.
+//   plugins at start-up. The frames here are drawn from a picture too, in the same shape and
+//   colours, but one the painter makes: 9 pixels square, stretched by its middle row and column.
+//   Drawn whole at their real size, the frames were blends large enough for Qt to hand out to
+//   worker threads, and starting those cost a tenth of the window's start-up.
 class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -20,6 +23,12 @@ class WindowStyle : public QProxyStyle {
                     const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+
+  private:
+    // The frame's picture at the device pixel ratio it was last drawn for.
+    const QPixmap& FramePicture(qreal devicePixelRatio) const;
+
+    mutable QPixmap framePicture_;
 };
 
 }  // namespace tolvane
