@@ -1,6 +1,8 @@
 // The bare window holding the calculator's 27 controls as Qt makes them: the same kinds, places
-// and captions, in the desktop's own font and style, nothing fitted or drawn by the window. What
-// this costs beyond the bare window is Qt's price for the controls the calculator must have.
+// and captions, in the style of the desktop and in the one Japanese font the calculator uses,
+// nothing fitted or drawn by the window. What this costs beyond the bare window is Qt's price for
+// the controls the calculator must have. (In the desktop's own font, Qt would first search for a
+// font with Japanese in it, a cost the calculator does not have.)
 #include <array>
 #include <cstddef>
 
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 #include "first_paint_probe.h"
+#include "mainwindow/caption_font.h"
 #include "mainwindow/window_layout.h"
 
 namespace {
@@ -28,6 +31,7 @@ void Place(QWidget& parent, const Placements& placements) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setFont(tolvane::WindowFont());
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tolvane"));
     window.setFixedSize(346, 343);
