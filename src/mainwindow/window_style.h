@@ -11,8 +11,8 @@ namespace tolvane {
 // - Fusion draws a frame from a picture, and loading that picture brings in Qt's image-format
 //   plugins at start-up. The frames here are drawn from a picture too, in the same shape and
 //   colours, but one the painter makes: 9 pixels square, stretched by its middle row and column.
-//   Drawn whole at their real size, the frames were blends large enough for Qt to hand out to
-//   worker threads, and starting those cost a tenth of the window's start-up.
+//   Drawn whole at their real size, the frames would be blends large enough for Qt to hand out
+//   to worker threads, and starting those would cost a tenth of the window's start-up.
 class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
