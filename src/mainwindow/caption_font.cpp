@@ -109,8 +109,9 @@ QFont LargestFittingFont(const QList<QWidget*>& controls, const QFont& font) {
 
 QString InstalledFamily(const QStringList& families) {
     // The installed families by name, as they are: hasFamily would first ask fontconfig for each
-    // name's substitute, which costs as much as a font match.
-    const QStringList installed = QFontDatabase::families();
+    // name's substitute, which costs as much as a font match. Listed once: start-up asks for the
+    // window's family twice (the application's font and the window's) and the unit labels' once.
+    static const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
         if (installed.contains(family, Qt::CaseInsensitive)) {
             return family;

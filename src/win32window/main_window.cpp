@@ -180,6 +180,7 @@ void MainF::LayOut(UINT dpi) {
 void MainF::FitFonts(UINT dpi) {
     std::vector<HFONT> previous = std::exchange(fonts_, {});
     HDC dc = ::GetDC(window_);
+    // Every caption in UTF-16, by tab index, converted once for the family and the fitting.
     std::vector<std::wstring> captions;
     for (const ControlRef control : ControlsInTabOrder()) {
         captions.push_back(Utf16(PlacementOf(control).caption));
@@ -205,7 +206,9 @@ void MainF::FitFonts(UINT dpi) {
                                      : control.array == ControlArray::Command1 ? CaptionKind::Button
                                      : control.array == ControlArray::Label1   ? CaptionKind::Label
                                                                              : CaptionKind::Option;
-            controls.push_back({Control(control), Utf16(PlacementOf(control).caption), kind});
+            controls.push_back(
+                {Control(control),
+                 captions.at(static_cast<std::size_t>(PlacementOf(control).tabIndex)), kind});
         }
         HFONT font = FitCaptionFont(dc, request, controls, dpi);
         fonts_.push_back(font);
