@@ -39,6 +39,14 @@ void FormLogic::Option4_Click(std::int16_t index) {
 }
 
 void FormLogic::Command1_Click(std::int16_t index) {
+    if (converting_) {
+        return;
+    }
+    converting_ = true;
+    const struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{converting_};
     ErrorTrap(
         [this, index] {
             state_.LastResult = 0;

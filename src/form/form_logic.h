@@ -30,7 +30,10 @@ class FormLogic {
     void Option3_Click(std::int16_t index);
     void Option4_Click(std::int16_t index);
     // Index 0 turns the minutes in Text1 into yen in Text2, any other index the yen in Text2
-    // into minutes in Text1.
+    // into minutes in Text1. A click that arrives while a conversion's message is still up (a
+    // window system may deliver one from inside the modal box's event loop: a second access
+    // key's delayed click, an assistive technology's press) is ignored, so that the first
+    // conversion writes its own answer.
     void Command1_Click(std::int16_t index);
 
     const TariffState& State() const { return state_; }
@@ -40,6 +43,7 @@ class FormLogic {
     std::string programDir_;
     ShowMessage showMessage_;
     TariffState state_;
+    bool converting_ = false;
 };
 
 }  // namespace tolvane

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 
 #include "form/displayable_prompt.h"
@@ -24,11 +25,18 @@ class CopyableMessageBox : public QMessageBox {
   public:
     explicit CopyableMessageBox(QWidget* parent) : QMessageBox(parent) {
         setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A click to select would otherwise give the text the focus for good: the box is shown
+        // again with it there, where Ctrl+C and Space do nothing.
+        if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            label->setFocusPolicy(Qt::NoFocus);
+        }
     }
 
     void SetPrompt(std::string_view prompt) {
         prompt_ = QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size()));
         setText(QString::fromStdString(DisplayablePrompt(prompt)));
+        // Every message opens with OK focused, whatever had the focus when it last closed.
+        button(QMessageBox::Ok)->setFocus();
     }
 
   protected:

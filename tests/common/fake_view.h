@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "form/form_view.h"
@@ -17,6 +19,7 @@ class FakeView : public FormView {
     std::array<std::string, 2> texts{"0", "0"};
     bool ordinaryChecked = true;   // Option2[0]; Option2[1] is its opposite
     bool failInformation = false;  // the information box fails, as a window system may
+    std::function<void()> whileShown;  // runs while a message is up, as a nested event loop may
     std::vector<std::string> log;
 
     bool Option2Checked(std::size_t index) const override {
@@ -30,6 +33,9 @@ class FakeView : public FormView {
     void ShowMessage(std::string_view prompt, MessageStyle style) override {
         log.push_back((style == MessageStyle::Critical ? "critical:" : "information:") +
                       std::string(prompt) + " [" + texts[0] + "|" + texts[1] + "]");
+        if (whileShown) {
+            std::exchange(whileShown, {})();
+        }
         if (failInformation && style == MessageStyle::Information) {
             throw RuntimeFailure("the box could not be shown");
         }
