@@ -5,6 +5,7 @@
 #include "mainwindow/caption_font.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/qt_translations.h"
+#include "runtime/program_dir.h"
 
 namespace tolvane {
 
@@ -19,7 +20,7 @@ int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& bef
     // window's font as well.
     QApplication::setFont(WindowFont());
 
-    MainF window;
+    MainF window({}, ProgramDir(argc > 0 ? argv[0] : ""));
     if (beforeShow) {
         beforeShow(window);
     }

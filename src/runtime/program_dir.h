@@ -2,15 +2,26 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tolvane {
 
 // The directory of the running program, in UTF-8, symbolic links resolved, so that a link to
 // the program from elsewhere (bin/tolvane) still leads to the files beside the real executable.
 // Like any directory name it ends in the separator only when it is a root ("/", "C:\").
-std::string ProgramDir();
+// `startedAs` is the program's path as it was started (argv[0]), the last resort where the
+// system cannot tell where the program is; never the root unless the program is there.
+std::string ProgramDir(std::string_view startedAs = {});
 
-// The same for a given executable path; what ProgramDir uses, and what tests feed.
+// The folder of a given executable path; what ProgramDir uses, and what tests feed. On POSIX the
+// path is made canonical first. On Windows it is taken as the system gives it: the C++ library
+// reads neither a network share (\\server\share\...) nor the \\?\ form as a path's start.
 std::string ProgramDirOf(const std::filesystem::path& executable);
+
+#ifndef _WIN32
+// Where a program started as `startedAs` lies, as a shell found it: a name with a slash from
+// the current directory, a bare name through `searchPath` (PATH), "." where neither says.
+std::string ProgramDirAsStarted(std::string_view startedAs, std::string_view searchPath);
+#endif
 
 }  // namespace tolvane

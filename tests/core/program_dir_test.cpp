@@ -39,14 +39,20 @@ TEST(ProgramDir, IsTheDirectoryOfTheRealExecutableThroughLinks) {
               Utf8(dir.path() / "loop"));
 }
 
-// The folder in the system's own form and in UTF-8; a root keeps its separator.
+// The folder in the system's own form and in UTF-8; a root keeps its separator. Windows gives
+// the program's path as it is, on a network share or in the \\?\ form too.
 TEST(ProgramDir, IsTheFolderOfTheExecutableInUtf8) {
     using Case = std::pair<const char*, const char*>;
     const auto cases =
         kWindows
             ? std::vector<Case>{{"C:\\tolvane.exe", "C:\\"},
                                 {"C:\\Users\\山田\\ツール\\tolvane.exe", "C:\\Users\\山田\\ツール"},
-                                {"C:/tools/./x/../tolvane.exe", "C:\\tools"}}
+                                {"\\\\server\\share\\dir\\tolvane.exe", "\\\\server\\share\\dir"},
+                                {"\\\\server\\share\\tolvane.exe", "\\\\server\\share\\"},
+                                {"\\\\?\\C:\\dir.\\tolvane.exe", "\\\\?\\C:\\dir."},
+                                {"\\\\?\\C:\\tolvane.exe", "\\\\?\\C:\\"},
+                                {"\\\\?\\UNC\\server\\share\\tolvane.exe",
+                                 "\\\\?\\UNC\\server\\share\\"}}
             : std::vector<Case>{{"/tolvane", "/"},
                                 {"/no such/山田/ツール/tolvane", "/no such/山田/ツール"},
                                 {"/no such/./x/../tolvane", "/no such"}};
@@ -59,6 +65,29 @@ TEST(ProgramDir, IsTheFolderOfTheExecutableInUtf8) {
     EXPECT_TRUE(std::filesystem::exists(programDir / (kWindows ? "core_tests.exe" : "core_tests")))
         << Utf8(programDir);
 }
+
+#ifndef _WIN32
+// Without /proc, where the shell found the program, and never the root: a current directory
+// that has been deleted leaves "." (whose table.csv then cannot be opened).
+TEST(ProgramDir, WithoutProcIsWhereTheShellFoundIt) {
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir.path() / "bin");
+    dir.Write(dir.path() / "bin" / "tolvane", "");
+    std::filesystem::permissions(dir.path() / "bin" / "tolvane", std::filesystem::perms::owner_all);
+    const std::string bin = Utf8(std::filesystem::canonical(dir.path() / "bin"));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    EXPECT_EQ(ProgramDirAsStarted("tolvane", "/no such:" + bin), bin);
+    EXPECT_EQ(ProgramDirAsStarted("bin/tolvane", bin), bin);
+    std::filesystem::create_directories(dir.path() / "gone");
+    std::filesystem::current_path(dir.path() / "gone");
+    std::filesystem::remove(dir.path() / "gone");
+    for (const char* startedAs : {"./tolvane", "tolvane", ""}) {
+        EXPECT_EQ(ProgramDirAsStarted(startedAs, "/no such"), ".") << startedAs;
+    }
+    std::filesystem::current_path(before);
+}
+#endif
 
 TEST(SystemPath, ConvertsUtf8BothWays) {
     for (const std::string text : {"", "table.csv", "C:\\Users\\山田\\ツール\\", "/opt/𝄞 x/"}) {
