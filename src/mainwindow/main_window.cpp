@@ -76,7 +76,9 @@ MainF::MainF(tolvane::ShowMessage showMessage, std::string programDir, QWidget* 
       form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle.data(),
                                      static_cast<qsizetype>(kApplicationTitle.size())));
-    setWindowIcon(WindowIcon());
+    // The application's icon, not just the window's: a message box shown before the window, such
+    // as the table's at start-up, has no window to take it from.
+    QApplication::setWindowIcon(WindowIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixelAt96Dpi,
                  kClientHeightTwips / kTwipsPerPixelAt96Dpi);
     // Before any control exists, so that each control is made in the window's font (the program

@@ -132,8 +132,10 @@ void MainWindowTest::startsAsLaidOut() {
     QCOMPARE(window->Text1->accessibleName() + window->Text2->accessibleName(),
              QString("通話時間通話料金"));
     QVERIFY(window->Text1->maxLength() >= 1'000'000);
-    // Drawn for each size a title bar uses up to 2x, none scaled from another.
-    QCOMPARE(window->windowIcon().availableSizes(),
+    // Drawn for each size a title bar uses up to 2x, none scaled from another; the application's,
+    // so that a box shown before the window has it too.
+    QCOMPARE(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QCOMPARE(QApplication::windowIcon().availableSizes(),
              QList<QSize>({{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
     // Qt's own texts, such as a text box's menu, in Japanese too.
     tolvane::InstallJapaneseQtTexts(*QApplication::instance());
