@@ -28,8 +28,14 @@ app:
 run: app
 	build-app/app/tolvane
 
-install: app
-	cmake --install build-app --prefix $(PREFIX)
+# Installs what `make app` built, and never builds: run as root (sudo), a build would leave
+# root's files in the tree, and the next `make app` could not write them. The list of what was
+# installed, which `make uninstall` reads, is handed back to the tree's owner.
+install:
+	@test -x build-app/app/tolvane || { echo "make install: nothing to install;" \
+	    "build it first with 'make app' (as yourself, not as root)" >&2; exit 1; }
+	cmake --install build-app --prefix "$(PREFIX)"
+	chown --reference=build-app build-app/install_manifest.txt
 
 # Removes what the last `make install` put in place, as build-app/install_manifest.txt lists it.
 uninstall:

@@ -10,8 +10,11 @@ build=$1
 smoke=$2
 table=$3
 source "$(dirname "$0")/../e2e/session.sh"
-require cmake cpack dpkg-deb dpkg-shlibdeps file fc-query
+require make cmake cpack dpkg-deb dpkg-shlibdeps file fc-query
 
+# Made under the strictest umask: what it installs must still be for everyone (lintian checks
+# the package's modes below, and the plain install's are checked too).
+umask 077
 (cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(find "$work/out" -maxdepth 1 -name 'tolvane_*.deb')
 [ -f "$deb" ] || fail "no package was made"
@@ -41,15 +44,28 @@ if command -v lintian >/dev/null; then
         { cat "$work/lintian.log"; fail "lintian"; }
 fi
 
-# A plain install has no /etc: the table is a file beside the program.
-cmake --install "$build" --prefix "$work/plain" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install"; }
-[ -f "$work/plain/lib/tolvane/table.csv" ] && [ ! -L "$work/plain/lib/tolvane/table.csv" ] ||
+# `make install` from a tree whose build-app/ is this build, into a prefix with a blank; with
+# nothing built it refuses, rather than build as root. A plain install has no /etc: the table
+# is a file beside the program.
+mkdir "$work/tree" "$work/unbuilt"
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+cp "$source_dir/Makefile" "$work/tree/"
+cp "$source_dir/Makefile" "$work/unbuilt/"
+ln -s "$source_dir/cmake" "$work/tree/cmake"
+ln -s "$(cd "$build" && pwd)" "$work/tree/build-app"
+make -C "$work/unbuilt" install PREFIX="$work/plain" >"$work/unbuilt.log" 2>&1 &&
+    fail "make install with nothing built went ahead"
+grep -q "build it first with 'make app'" "$work/unbuilt.log" || fail "$(cat "$work/unbuilt.log")"
+plain="$work/plain tree"
+make -C "$work/tree" install PREFIX="$plain" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install"; }
+[ -f "$plain/lib/tolvane/table.csv" ] && [ ! -L "$plain/lib/tolvane/table.csv" ] ||
     fail "a plain install has no table.csv file beside the program"
-[ ! -e "$work/plain/etc" ] || fail "a plain install wrote etc/"
+[ ! -e "$plain/etc" ] || fail "a plain install wrote etc/"
+closed=$(find "$plain" -type d ! -perm -0555)
+[ -z "$closed" ] || fail "a plain install under umask 077 made directories others cannot enter: $closed"
 # `make uninstall` takes away all of it, and the program's own directories with it.
-cmake -D MANIFEST="$build/install_manifest.txt" -P "$(dirname "$0")/../../cmake/Uninstall.cmake" \
-    >"$work/uninstall.log" 2>&1 || { cat "$work/uninstall.log"; fail "uninstall"; }
-left=$(find "$work/plain" ! -type d -o -name tolvane)
+make -C "$work/tree" uninstall >"$work/uninstall.log" 2>&1 || { cat "$work/uninstall.log"; fail "uninstall"; }
+left=$(find "$plain" ! -type d -o -name tolvane)
 [ -z "$left" ] || fail "the uninstall left $left"
 
 # An edited table survives a reinstall of the package, and so does its absence: dpkg puts a
