@@ -17,8 +17,8 @@ namespace tolvane::testing {
 class FakeView : public FormView {
   public:
     std::array<std::string, 2> texts{"0", "0"};
-    bool ordinaryChecked = true;   // Option2[0]; Option2[1] is its opposite
-    bool failInformation = false;  // the information box fails, as a window system may
+    bool ordinaryChecked = true;       // Option2[0]; Option2[1] is its opposite
+    bool failInformation = false;      // the information box fails, as a window system may
     std::function<void()> whileShown;  // runs while a message is up, as a nested event loop may
     std::vector<std::string> log;
 

@@ -133,7 +133,8 @@ TEST(FormCommand1, AClickWhileAMessageIsUpIsIgnored) {
     form.view.texts = {"1", "100"};
     form.view.whileShown = [&form] { form.logic.Command1_Click(1); };
     form.logic.Command1_Click(0);
-    EXPECT_EQ(form.view.log, (Log{"information:1分間の通話で料金は約46円です。 [1|100]", "Text2=46"}));
+    EXPECT_EQ(form.view.log,
+              (Log{"information:1分間の通話で料金は約46円です。 [1|100]", "Text2=46"}));
     EXPECT_EQ(form.logic.State().LastResult, 46);
     form.logic.Command1_Click(1);  // and once the box is gone, a click works again
     EXPECT_EQ(form.view.log.back(), "Text1=1");
