@@ -1,6 +1,7 @@
 ; The Windows installer: per machine into Program Files\Tolvane, a Start menu shortcut, an
 ; uninstaller and an entry in Apps & features. /S installs and uninstalls silently.
 ; makensis -DVERSION=… -DPROGRAM=… -DTABLE=… -DREADME=… -DLICENSE=… -DICON=… -DOUTFILE=… tolvane.nsi
+; TABLE, README and LICENSE are the Windows copies of those files (CRLF line ends).
 ; A 64-bit installer for a 64-bit program: it runs where the program does, with no 32-bit
 ; layer needed.
 Target amd64-unicode
@@ -16,10 +17,14 @@ ManifestDPIAware true
 !define PRODUCT "Tolvane"
 !define PUBLISHER "The Tolvane developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvane"
+!define RUNNING_TEXT "Tolvane が実行中です。Tolvane を終了してから［再試行］を押してください。"
+!define KEEP_TABLE_TEXT "料金設定ファイル(table.csv)は編集されています。$\r$\n編集した table.csv を残しますか？$\r$\n$\r$\n［はい］を選ぶと、フォルダー $INSTDIR に table.csv だけを残します。"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${PRODUCT}"
+; Setup run again (a repair, an upgrade) goes where Tolvane already is, not to a second copy.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1041 "ProductName" "${PRODUCT}"
@@ -31,6 +36,7 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}. MI
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE OwnFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -38,7 +44,8 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}. MI
 !insertmacro MUI_LANGUAGE "Japanese"
 
 ; Pops 1 when the two files on the stack hold the same bytes, else 0 (a missing file included).
-Function SameContents
+!macro SameContentsFunction prefix
+Function ${prefix}SameContents
     Exch $R1
     Exch
     Exch $R0
@@ -88,22 +95,77 @@ Function SameContents
     Pop $R1
     Exch $R0
 FunctionEnd
+!macroend
+!insertmacro SameContentsFunction ""
+!insertmacro SameContentsFunction "un."
+
+; While Tolvane runs from $INSTDIR, Windows keeps its file open: it could be neither replaced nor
+; removed, and an uninstall would leave it behind with no entry left to remove it. Any window of
+; Tolvane's class (TolvaneMainF, as src/win32window names it) whose process runs this folder's
+; tolvane.exe counts; a copy running from elsewhere does not. Asks the user to close it;
+; silently, or if the user cancels, ends with status 2 and changes nothing.
+!macro CloseRunningCopyFunction prefix
+Function ${prefix}CloseRunningCopy
+    retry:
+    StrCpy $1 0
+    ${Do}
+        FindWindow $1 "TolvaneMainF" "" "" $1
+        ${If} $1 == 0
+            Return
+        ${EndIf}
+        StrCpy $4 ""
+        System::Call "user32::GetWindowThreadProcessId(p r1, *i .r2)"
+        ; PROCESS_QUERY_LIMITED_INFORMATION
+        System::Call "kernel32::OpenProcess(i 0x1000, i 0, i r2) p .r3"
+        ${If} $3 P<> 0
+            System::Call "kernel32::QueryFullProcessImageNameW(p r3, i 0, w .r4, *i ${NSIS_MAX_STRLEN})"
+            System::Call "kernel32::CloseHandle(p r3)"
+        ${EndIf}
+        ${If} $4 == "$INSTDIR\tolvane.exe"
+            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" /SD IDCANCEL IDRETRY retry
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+    ${Loop}
+FunctionEnd
+!macroend
+!insertmacro CloseRunningCopyFunction ""
+!insertmacro CloseRunningCopyFunction "un."
+
+; Tolvane gets a folder of its own under the one chosen, unless that is already its own (named
+; Tolvane, or an earlier install's): an uninstall removes the folder, and must not take a
+; crowded D:\Tools with it.
+Function OwnFolder
+    ${GetFileName} "$INSTDIR" $0
+    ${If} $0 != "${PRODUCT}"
+    ${AndIfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+        StrCpy $INSTDIR "$INSTDIR\${PRODUCT}"
+    ${EndIf}
+FunctionEnd
 
 Function .onInit
     SetRegView 64
     SetShellVarContext all
+    ; A silent install has no directory page to leave: /D= is taken here.
+    ${If} ${Silent}
+        Call OwnFolder
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
+    Call un.CloseRunningCopy
 FunctionEnd
 
 Section "Tolvane"
+    Call CloseRunningCopy
     SetOutPath "$INSTDIR"
     File "/oname=tolvane.exe" "${PROGRAM}"
-    File "/oname=README.md" "${README}"
+    File "/oname=README.txt" "${README}"
     File "/oname=LICENSE.txt" "${LICENSE}"
+    ; What earlier versions shipped and this one does not.
+    Delete "$INSTDIR\README.md"
     ; The rates are the user's to edit. An edited table.csv is kept when a newer version is
     ; installed over it; one still as the last version shipped it takes the new rates.
     ; table.csv.shipped remembers what was shipped.
@@ -132,18 +194,37 @@ Section "Tolvane"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    ; The folder's own files only, not whatever lies below it.
+    ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"
     Delete "$INSTDIR\tolvane.exe"
-    Delete "$INSTDIR\table.csv"
-    Delete "$INSTDIR\table.csv.shipped"
+    Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\README.md"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"
+    ; Edited rates are the user's work: kept unless the user says otherwise (a silent uninstall
+    ; keeps them), as a removed Debian package keeps an edited configuration file. A table as
+    ; shipped goes without a question.
+    Push "$INSTDIR\table.csv"
+    Push "$INSTDIR\table.csv.shipped"
+    Call un.SameContents
+    Pop $0
+    ${If} $0 == 1
+        Delete "$INSTDIR\table.csv"
+    ${ElseIf} ${FileExists} "$INSTDIR\table.csv"
+        MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 "${KEEP_TABLE_TEXT}" /SD IDYES IDYES +2
+        Delete "$INSTDIR\table.csv"
+    ${EndIf}
+    Delete "$INSTDIR\table.csv.shipped"
     RMDir "$INSTDIR"
-    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; The shortcut and the Apps & features entry are this copy's only if they name its folder:
+    ; a second copy's uninstaller leaves the installed one's alone.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == "$INSTDIR"
+        Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+        DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ${EndIf}
 SectionEnd
