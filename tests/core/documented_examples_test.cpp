@@ -1,5 +1,6 @@
-// The worked examples that the README and the manual page give, each computed again with the
-// shipped table: a document whose figures the program no longer gives fails here.
+// The worked examples that the READMEs and the manual pages, English and Japanese, give, each
+// computed again with the shipped table: a document whose figures the program no longer gives
+// fails here.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -23,7 +24,7 @@ namespace {
 using Row = std::vector<std::string>;
 
 // The examples: the lines of a Markdown or tbl table (cells between '|' or tabs) of six cells,
-// the fifth an amount typed ("3 minutes", "25 yen").
+// the fifth an amount typed ("3 minutes", "25 yen", "3分", "25円").
 std::vector<Row> ExampleRows(const char* path) {
     std::ifstream file(path);
     std::vector<Row> rows;
@@ -43,13 +44,13 @@ std::vector<Row> ExampleRows(const char* path) {
     return rows;
 }
 
-// The index of the one option whose caption begins with `name`; "any" is the first option.
+// The index of the one option whose caption begins with `name`; "any" (任意) is the first option.
 template <std::size_t N>
 std::int16_t OptionIndex(const std::array<TwipPlacement, N>& options, const std::string& name) {
     const auto named = [&](const TwipPlacement& option) {
         return std::string_view(option.caption).starts_with(name);
     };
-    EXPECT_TRUE(name == "any" || std::ranges::count_if(options, named) == 1)
+    EXPECT_TRUE(name == "any" || name == "任意" || std::ranges::count_if(options, named) == 1)
         << name << " names no one option";
     // None found is N: the first option.
     return static_cast<std::int16_t>((std::ranges::find_if(options, named) - options.begin()) % N);
@@ -62,7 +63,8 @@ TEST(DocumentedExamples, TheProgramGivesTheirAnswers) {
     LoadRateTable(shipped, recorder.AsShowMessage());
     ASSERT_TRUE(recorder.shown.empty());
 
-    for (const char* document : {TOLVANE_README, TOLVANE_MANUAL_PAGE}) {
+    for (const char* document : {TOLVANE_README, TOLVANE_MANUAL_PAGE, TOLVANE_JAPANESE_README,
+                                 TOLVANE_JAPANESE_MANUAL_PAGE}) {
         const std::vector<Row> rows = ExampleRows(document);
         EXPECT_GE(rows.size(), 5u) << document;
         for (const Row& row : rows) {
@@ -73,15 +75,18 @@ TEST(DocumentedExamples, TheProgramGivesTheirAnswers) {
             state.SelectTimeBand(OptionIndex(kWindowLayout.timeBands, row[1]));
             state.SelectDistanceBand(OptionIndex(kWindowLayout.distanceBands, row[2]));
             EXPECT_TRUE(row[3] == "一般電話" || row[3] == "携帯電話");
-            // "3 minutes" or "3 min" in, so many yen out; "25 yen" in, so many minutes out.
-            const bool toCharge = row[4].find(" min") != std::string::npos;
+            // "3 minutes", "3 min" or "3分" in, so many yen out; "25 yen" or "25円" in, so
+            // many minutes out.
+            const std::string typed = row[4].substr(0, row[4].find_first_not_of("0123456789"));
+            const std::string unit = row[4].substr(typed.size());
+            const bool toCharge = unit.starts_with(" min") || unit == "分";
             const Conversion conversion = Convert(
                 toCharge ? ConversionDirection::TimeToCharge : ConversionDirection::ChargeToTime,
-                row[4].substr(0, row[4].find(' ')),
-                row[3] == "携帯電話" ? DestinationKind::Mobile : DestinationKind::HOrGeneral,
+                typed, row[3] == "携帯電話" ? DestinationKind::Mobile : DestinationKind::HOrGeneral,
                 state);
-            EXPECT_TRUE(row[5].starts_with(std::to_string(conversion.result) +
-                                           (toCharge ? " yen" : " min")))
+            const std::string answer = std::to_string(conversion.result);
+            EXPECT_TRUE(row[5].starts_with(answer + (toCharge ? " yen" : " min")) ||
+                        row[5] == answer + (toCharge ? "円" : "分"))
                 << conversion.result;
         }
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""The facts that the README, the manual page and docs/architecture.md state about the code,
-held against the code: make targets and variables, presets and their folders, files, folders and
-identifiers named, the rates, limits and sizes, the messages, the version and the install paths.
+"""The facts that the READMEs and manual pages (English and Japanese) and docs/architecture.md state
+about the code, held against it: make targets and variables, presets and their folders, files,
+folders and identifiers named, rates, limits and sizes, messages, captions, version, install paths.
 A document that names what no longer exists, or a figure the code no longer holds, fails here.
     doc_facts_test.py SOURCE_DIR"""
 import json
@@ -30,10 +30,11 @@ def one(pattern, text, where):
 
 
 readme, manual, makefile = read("README.md"), read("data/tolvane.1"), read("Makefile")
+readme_ja, manual_ja = read("README.ja.md"), read("data/tolvane.ja.1")
 architecture = read("docs/architecture.md")
 code = "\n".join(p.read_text(encoding="utf-8") for d in ("src", "app")
                  for p in sorted((root / d).rglob("*")) if p.suffix in (".cpp", ".h"))
-documents = {"README.md": readme, "docs/architecture.md": architecture}
+documents = {"README.md": readme, "README.ja.md": readme_ja, "docs/architecture.md": architecture}
 # The tests' own helpers, which the architecture notes name too.
 test_code = "\n".join(p.read_text(encoding="utf-8") for p in sorted((root / "tests").rglob("*"))
                       if p.suffix in (".cpp", ".h"))
@@ -73,54 +74,74 @@ for name, folder in re.findall(r"^\| `(\w+)` \| `([\w-]+)/` \|", readme, re.M):
     check(name in presets and binary.replace("${sourceDir}/", "").replace("${presetName}", name)
           == folder, f"README.md: no preset {name} that builds into {folder}/")
 
-# The rates: the mobile unit and first unit, the plans' factors and the first factor's bits.
-mobile_seconds = one(r"kMobileUnitSeconds = ([\d.]+);", code, "conversion")
-first_unit = one(r"kMobileFirstUnit = -(\d+)\.0;", code, "conversion")
-yen_per_unit = one(r"kYenPerUnit = (\d+)\.0;", code, "conversion")
-factors = one(r"kPlanFactors = \{([\d.]+)f, ([\d.]+)f, ([\d.]+)f\}", code, "tariff state")
-for name, text in (("README.md", readme), ("tolvane.1", manual)):
-    text = re.sub(r"\s+", " ", text)
-    one(r"yen per [\d.]+ seconds, plus the first", text, name)
-    for unit, seconds in re.findall(r"(\d+) yen per ([\d.]+) seconds", text):
-        check((unit, float(seconds)) == (yen_per_unit, float(mobile_seconds or 0)),
-              f"{name}: the mobile rate is {unit} yen per {seconds} seconds")
-    for first in re.findall(r"plus the first (\d+) yen", text):
-        check(first == first_unit, f"{name}: the first unit is {first} yen")
-    said = one(r"0\.9 times 10 yen[^.]*?1\.2 times[^.]*?1\.0 times", text, name)
-    check(said is not None and factors == ("0.9", "1.2", "1.0"), f"{name}: the plans' factors")
+# The figures: the mobile rate and first unit, the plans' factors, the table's size and range,
+# the long message's head and tail. Each document words them in its own language, and each
+# statement it makes must give the code's figures, wherever it makes it.
+figures = {"yen": one(r"kYenPerUnit = (\d+)\.0;", code, "conversion"),
+           "seconds": one(r"kMobileUnitSeconds = ([\d.]+);", code, "conversion"),
+           "first": one(r"kMobileFirstUnit = -(\d+)\.0;", code, "conversion"),
+           "size": one(r"kRateTableSize = (\d+);", code, "tariff state")}
+figures.update(zip(("L", "S", "standard"), one(r"kPlanFactors = \{([\d.]+)f, ([\d.]+)f, "
+                                                 r"([\d.]+)f\}", code, "tariff state") or ()))
+figures.update(zip(("low", "high"), one(r"negative \? (\d+) : (\d+);", code, "table reader") or ()))
+figures.update((key, one(rf"{name} = (\d+);", code, "message box")) for key, name in (
+    ("longest", "kLongestShownPrompt"), ("head", "kShownHead"), ("tail", "kShownTail")))
+minus = r"(?:\u2212|\\-)"  # as Markdown and roff write it
+english = (r"(?P<yen>\d+) yen per (?P<seconds>[\d.]+) seconds",
+           r"plus the first (?P<first>\d+) yen",
+           r"(?P<L>[\d.]+) times 10 yen[^.]*?(?P<S>[\d.]+) times[^.]*?(?P<standard>[\d.]+) times",
+           r"holds (?P<size>\d+) whole numbers",
+           rf"whole numbers? from {minus}(?P<low>\d+) to (?P<high>\d+)")
+japanese = (r"(?P<seconds>[\d.]+)秒ごとに(?P<yen>\d+)円", r"最初の(?P<first>\d+)円が加わ",
+            r"スーパーパックＬは10円の(?P<L>[\d.]+)倍、スーパーパックＳは(?P<S>[\d.]+)倍、"
+            r"標準コースは(?P<standard>[\d.]+)倍",
+            rf"{minus}(?P<low>\d+)から(?P<high>\d+)までの整数を(?P<size>\d+)個")
+statements = {"README.md": (readme, english + (
+                  r"over (?P<longest>\d+) characters.*?first (?P<head>\d+) characters, \"…\" "
+                  r"and its last (?P<tail>\d+)",)),
+              "tolvane.1": (manual, english),
+              "README.ja.md": (readme_ja, japanese + (
+                  r"(?P<longest>\d+)文字を超える.*?先頭の(?P<head>\d+)文字.*?"
+                  r"末尾の(?P<tail>\d+)文字",)),
+              "tolvane.ja.1": (manual_ja, japanese)}
+for name, (text, patterns) in statements.items():
+    for pattern in patterns:
+        said = [m.groupdict() for m in re.finditer(pattern, re.sub(r"\s+", " ", text))]
+        code_says = {key: figures[key] for key in re.compile(pattern).groupindex}
+        check(said and all(s == code_says for s in said),
+              f"{name}: {pattern!r} says {said or 'nothing'}, the code {code_says}")
 check(one(r"scale the unit's price by ([\d.]+), ([\d.]+) or ([\d.]+)\)", readme, "README.md")
-      == factors, "README.md: the plans' factors")
+      == (figures["L"], figures["S"], figures["standard"]), "README.md: the plans' factors")
 bits = one(r"0\.9 is `(0x[0-9A-F]{8})`", readme, "README.md")
 check(bits is not None and bits in code, f"README.md: 0.9 is {bits}, which the code does not check")
 
-# The table file: 24 values, each in the 16-bit range.
-size = one(r"kRateTableSize = (\d+);", code, "tariff state")
-limits = one(r"negative \? (\d+) : (\d+);", code, "table reader")
-for name, text, minus in (("README.md", readme, "\u2212"), ("tolvane.1", manual, r"\\-")):
-    check(one(r"holds (\d+) whole numbers", text, name) == size, f"{name}: the number of values")
-    said = one(rf"whole numbers? from {minus}(\d+) to (\d+)", text, name)
-    check(said == limits, f"{name}: the values' range is {said}, the reader's {limits}")
-
-# The long message, its head and its tail.
-shortening = tuple(one(rf"{name} = (\d+);", code, "message box")
-                   for name in ("kLongestShownPrompt", "kShownHead", "kShownTail"))
-check(one(r"over (\d+) characters.*?first (\d+) characters, \"…\" and its last (\d+)", readme,
-          "README.md") == shortening, "README.md: the long message's shortening")
-
-# The messages quoted, the access keys, the version and the install paths.
-for quoted in re.findall(r"「([^」]+)」", readme):
-    check(f'"{quoted}"' in code, f"README.md: the message 「{quoted}」 is not the program's")
-for key in ("A", "B"):
-    check(f"Alt+{key}" in readme and f"Alt+{key}" in manual and f"(&{key})" in code,
-          f"Alt+{key}: not the access key of a button")
+# In each document: the messages quoted 「…」, each the program's own or a sentence as a
+# conversion words it; the window's captions named ［…］ (access keys aside) or the message box's
+# OK; the access keys; the version, wherever it is given; the table's paths.
+(to_charge, to_time), (charge_end, time_end) = re.findall(r'toCharge \? "(\S+)" : "(\S+)";', code)
+sentence = rf"[\d.]+(?:{to_charge}\d+{charge_end}|{to_time}\d+{time_end})"
+captions = {re.sub(r"\(&\w\)$", "", c) for c in re.findall(r'\d, "([^"]+)", \d+\}', code)}
 version = one(r"project\(tolvane\s+VERSION ([\d.]+)", read("CMakeLists.txt"), "CMakeLists.txt")
+for name, (text, _) in statements.items():
+    for quoted in re.findall(r"「([^」]+)」", text):
+        check(f'"{quoted}"' in code or re.fullmatch(sentence, quoted),
+              f"{name}: the message 「{quoted}」 is not the program's")
+    for caption in re.findall(r"［([^］]+)］", text):
+        check(caption in captions | {"OK"}, f"{name}: ［{caption}］ is no caption of the window")
+    check("Alt+A" in text and "Alt+B" in text, f"{name}: the access keys are not Alt+A and Alt+B")
+    check(set(re.findall(r"tolvane[ _-](\d+\.\d+\.\d+)", text)) == {version},
+          f"{name}: not version {version} throughout")
+    check("/etc/tolvane/table.csv" in text and "lib/tolvane/table.csv" in text,
+          f"{name}: the table is not /etc/tolvane/table.csv and lib/tolvane/table.csv")
+check("(&A)" in code and "(&B)" in code, "Alt+A and Alt+B are not the buttons' access keys")
 check(f"tolvane_{version}_amd64.deb" in readme, f"README.md: the package is not version {version}")
-check(f'"tolvane {version}"' in manual, f"tolvane.1: not version {version}")
 packaging = read("cmake/Packaging.cmake")
-check("set(TOLVANE_CONFFILE_DIR /etc/tolvane)" in packaging and "/etc/tolvane/table.csv" in readme,
-      "the conffile is not /etc/tolvane/table.csv")
+check("set(TOLVANE_CONFFILE_DIR /etc/tolvane)" in packaging, "the conffile is not in /etc/tolvane")
 check('TOLVANE_PROGRAM_DIR "lib/tolvane"' in read("app/CMakeLists.txt"),
       "the program is not in lib/tolvane")
+for said in re.findall(r'<p xml:lang="ja">\s*(.*?)\s*</p>',
+                       read("data/io.github.tolvane.Tolvane.metainfo.xml"), re.S):
+    check(said in readme_ja, f"README.ja.md does not say what the AppStream record does: {said}")
 for package in ("qt6-translations-l10n", "fonts-ipafont-gothic | fonts-noto-cjk", "qt6-wayland"):
     check(package in packaging and package in re.sub(r"\s+", " ", readme),
           f"{package}: not what README.md and the package say alike")

@@ -24,6 +24,7 @@ usr="$work/root/usr"
 [ "$(readlink "$usr/bin/tolvane")" = ../lib/tolvane/tolvane ] || fail "bin/tolvane is not the relative link"
 for file in lib/tolvane/tolvane share/applications/tolvane.desktop \
     share/metainfo/io.github.tolvane.Tolvane.metainfo.xml share/icons/hicolor/scalable/apps/tolvane.svg \
+    share/man/man1/tolvane.1.gz share/man/ja/man1/tolvane.1.gz \
     $(for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/tolvane.png"; done); do
     [ -f "$usr/$file" ] || fail "missing $file"
 done
@@ -61,6 +62,7 @@ make -C "$work/tree" install PREFIX="$plain" >"$work/install.log" 2>&1 || { cat 
 [ -f "$plain/lib/tolvane/table.csv" ] && [ ! -L "$plain/lib/tolvane/table.csv" ] ||
     fail "a plain install has no table.csv file beside the program"
 [ ! -e "$plain/etc" ] || fail "a plain install wrote etc/"
+[ -f "$plain/share/man/ja/man1/tolvane.1.gz" ] || fail "a plain install has no Japanese manual page"
 closed=$(find "$plain" -type d ! -perm -0555)
 [ -z "$closed" ] || fail "a plain install under umask 077 made directories others cannot enter: $closed"
 # `make uninstall` takes away all of it, and the program's own directories with it.
