@@ -102,6 +102,21 @@ bool TakesFocus(ControlArray array) {
     return array != ControlArray::Frame1 && array != ControlArray::Label1;
 }
 
+int ShortestOptionRow() {
+    int shortest = kClientHeightTwips;
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (IsOption(control.array)) {
+            shortest = std::min(shortest, PlacementOf(control).height);
+        }
+    }
+    return shortest;
+}
+
+bool IsOption(ControlArray array) {
+    return array == ControlArray::Option1 || array == ControlArray::Option2 ||
+           array == ControlArray::Option3 || array == ControlArray::Option4;
+}
+
 namespace {
 
 std::array<ControlRef, kControlCount> SortedByTabIndex() {
@@ -115,8 +130,9 @@ std::array<ControlRef, kControlCount> SortedByTabIndex() {
             controls.at(count++) = {array, index};
         }
     }
-    std::ranges::sort(controls, {},
-                      [](ControlRef control) { return PlacementOf(control).tabIndex; });
+    std::sort(controls.begin(), controls.end(), [](ControlRef first, ControlRef second) {
+        return PlacementOf(first).tabIndex < PlacementOf(second).tabIndex;
+    });
     return controls;
 }
 

@@ -84,6 +84,13 @@ const std::array<ControlRef, kControlCount>& ControlsInTabOrder();
 // Whether the control can hold the keyboard focus: option buttons, text boxes and buttons.
 bool TakesFocus(ControlArray array);
 
+// Whether the array is one of the four option groups.
+bool IsOption(ControlArray array);
+
+// The height of the shortest option row, in twips: the plans' (180; the others are 255). A face
+// that sizes option circles to their rows sizes them all to this, so the window reads as one.
+int ShortestOptionRow();
+
 // The control a layout entry names, in a face that holds its controls under the arrays' names
 // (Frame1, Option1 to Option4, Text1, Text2, Command1, Label1), as Result: a face's common
 // control type, or a reference to let the face fill the entry in.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "form/displayable_prompt.h"
 #include "form/form_texts.h"
 #include "runtime/error_trap.h"
 #include "runtime/int_to_text.h"
@@ -13,13 +14,27 @@ namespace tolvane {
 FormLogic::FormLogic(FormView& view, std::string programDir)
     : view_(view),
       programDir_(std::move(programDir)),
-      showMessage_([&view](std::string_view prompt, MessageStyle style) {
-          view.ShowMessage(prompt, style);
-      }) {}
+      showMessage_([this](std::string_view prompt, MessageStyle style) { Show(prompt, style); }) {}
 
 void FormLogic::Start() {
     Form_Load();
     view_.ShowForm();
+    shown_ = true;
+}
+
+void FormLogic::Show(std::string_view prompt, MessageStyle style) {
+    view_.ShowMessage({DisplayablePrompt(prompt), std::string(prompt), style, shown_});
+}
+
+void FormLogic::Click(ControlRef control) {
+    const auto index = static_cast<std::int16_t>(control.index);
+    switch (control.array) {
+        case ControlArray::Option1: Option1_Click(index); break;
+        case ControlArray::Option3: Option3_Click(index); break;
+        case ControlArray::Option4: Option4_Click(index); break;
+        case ControlArray::Command1: Command1_Click(index); break;
+        default: break;
+    }
 }
 
 void FormLogic::Form_Load() {
@@ -55,13 +70,14 @@ void FormLogic::Command1_Click(std::int16_t index) {
                 toCharge ? ConversionDirection::TimeToCharge : ConversionDirection::ChargeToTime;
             const TextBox input = toCharge ? TextBox::Text1 : TextBox::Text2;
             const TextBox output = toCharge ? TextBox::Text2 : TextBox::Text1;
-            const auto destination =
-                view_.Option2Checked(0) ? DestinationKind::HOrGeneral : DestinationKind::Mobile;
+            const auto destination = view_.Checked({ControlArray::Option2, 0})
+                                         ? DestinationKind::HOrGeneral
+                                         : DestinationKind::Mobile;
 
             const Conversion conversion =
                 Convert(direction, view_.Text(input), destination, state_);
             state_.LastResult = conversion.result;
-            view_.ShowMessage(conversion.sentence, MessageStyle::Information);
+            Show(conversion.sentence, MessageStyle::Information);
             // Only once the announcement has been dismissed does the answer appear.
             view_.SetText(output, IntToText(state_.LastResult));
         },

@@ -13,7 +13,8 @@
 namespace tolvane::testing {
 
 // A window without a window system: two text boxes, the destination group, and a log of what
-// the form did to it, in order. Each message records the boxes as they stood while it was up.
+// the form did to it, in order. Each message records the boxes as they stood while it was up;
+// the last one is kept whole.
 class FakeView : public FormView {
   public:
     std::array<std::string, 2> texts{"0", "0"};
@@ -21,22 +22,24 @@ class FakeView : public FormView {
     bool failInformation = false;      // the information box fails, as a window system may
     std::function<void()> whileShown;  // runs while a message is up, as a nested event loop may
     std::vector<std::string> log;
+    Message last{};
 
-    bool Option2Checked(std::size_t index) const override {
-        return index == 0 ? ordinaryChecked : !ordinaryChecked;
+    bool Checked(ControlRef option) const override {
+        return option.index == 0 ? ordinaryChecked : !ordinaryChecked;
     }
     std::string Text(TextBox box) const override { return texts.at(Index(box)); }
     void SetText(TextBox box, std::string_view text) override {
         texts.at(Index(box)) = text;
         log.push_back("Text" + std::to_string(Index(box) + 1) + "=" + std::string(text));
     }
-    void ShowMessage(std::string_view prompt, MessageStyle style) override {
-        log.push_back((style == MessageStyle::Critical ? "critical:" : "information:") +
-                      std::string(prompt) + " [" + texts[0] + "|" + texts[1] + "]");
+    void ShowMessage(const Message& message) override {
+        last = message;
+        log.push_back((message.style == MessageStyle::Critical ? "critical:" : "information:") +
+                      message.shown + " [" + texts[0] + "|" + texts[1] + "]");
         if (whileShown) {
             std::exchange(whileShown, {})();
         }
-        if (failInformation && style == MessageStyle::Information) {
+        if (failInformation && message.style == MessageStyle::Information) {
             throw RuntimeFailure("the box could not be shown");
         }
     }

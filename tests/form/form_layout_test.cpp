@@ -1,6 +1,12 @@
 #include "form/form_layout.h"
 
 #include <string>
+#include <vector>
+
+#include "form/form_captions.h"
+#include "form/form_fonts.h"
+#include "form/form_keyboard.h"
+#include "form/form_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +53,107 @@ TEST(FormLayout, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheWindow) {
     EXPECT_EQ(Caption({ControlArray::Frame1, FrameOf({ControlArray::Command1, 0})}), "通話時間");
     EXPECT_EQ(Caption({ControlArray::Frame1, FrameOf({ControlArray::Label1, 1})}), "通話料金");
     EXPECT_EQ(Caption({ControlArray::Frame1, FrameOf({ControlArray::Option3, 3})}), "通話時間帯");
+}
+
+// Twips to pixels to the nearest, halves away from zero; at 96 DPI all exact. Inside its frame or
+// from the window, where the frame's place is added before rounding.
+TEST(FormPixels, RoundTheTwipsOnceAtEachResolution) {
+    struct Case {
+        int twips, dpi, pixels;
+    };
+    for (const Case& c :
+         {Case{5190, 96, 346}, Case{5145, 96, 343}, Case{1815, 120, 151}, Case{180, 120, 15},
+          Case{150, 144, 15}, Case{9, 96, 1}, Case{-9, 96, -1}, Case{7, 96, 0}}) {
+        EXPECT_EQ(PixelsOf(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+    }
+    EXPECT_EQ(ClientWidthPixels(144), 519);
+    EXPECT_EQ(ClientHeightPixels(120), 429);
+    const ControlRef standard = {ControlArray::Option1, 2};
+    EXPECT_EQ(PixelPlacement(standard, 96, PixelOrigin::Frame), (PixelRect{16, 56, 113, 12}));
+    EXPECT_EQ(PixelPlacement(standard, 96, PixelOrigin::Window), (PixelRect{24, 64, 113, 12}));
+    // 240 + 120 twips at 120 DPI: 30 pixels, where 20 + 10 would be rounded twice.
+    EXPECT_EQ(PixelPlacement(standard, 120, PixelOrigin::Window).left, 30);
+    EXPECT_EQ(PixelPlacement({ControlArray::Frame1, 5}, 144, PixelOrigin::Window),
+              (PixelRect{264, 144, 242, 122}));
+}
+
+// The arrows walk a group in index order, round at both ends, whatever the places on screen;
+// Tab stops once per group, at its checked option.
+TEST(FormKeyboard, ArrowsWalkAGroupRoundAndTabStopsAtTheCheckedOption) {
+    struct Case {
+        ControlRef from;
+        Key key;
+        std::size_t to;
+    };
+    for (const Case& c : {Case{{ControlArray::Option1, 2}, Key::Down, 0},
+                          Case{{ControlArray::Option1, 0}, Key::Left, 2},
+                          Case{{ControlArray::Option2, 1}, Key::Right, 0},
+                          Case{{ControlArray::Option3, 1}, Key::Right, 2},
+                          Case{{ControlArray::Option4, 0}, Key::Up, 5},
+                          Case{{ControlArray::Option4, 2}, Key::Up, 1},
+                          Case{{ControlArray::Command1, 1}, Key::Down, 1},
+                          Case{{ControlArray::Option3, 3}, Key::Enter, 3}}) {
+        EXPECT_EQ(ArrowTarget(c.from, c.key), (ControlRef{c.from.array, c.to}))
+            << Caption(c.from) << " " << static_cast<int>(c.key);
+    }
+    EXPECT_TRUE(PressesNothing(Key::Enter) && PressesNothing(Key::Escape));
+    EXPECT_FALSE(PressesNothing(Key::Left));
+    EXPECT_EQ(kFirstFocus, (ControlRef{ControlArray::Option1, 0}));
+    std::string stops;
+    for (const ControlRef stop : TabStops([](ControlRef option) {
+             return option.index == (option.array == ControlArray::Option3 ? 2U : 0U);
+         })) {
+        stops += Caption(stop) + "|";
+    }
+    EXPECT_EQ(stops,
+              "スーパーパックＬ|Ｈ''・一般電話|昼間(8時～19時)|同一区域内|0|時間→料金計算(&A)|0|"
+              "料金→時間計算(&B)|");
+}
+
+TEST(FormCaptions, HideTheAccessKeysMark) {
+    struct Case {
+        const char *caption, *shown;
+        char key;
+    };
+    for (const Case& c :
+         {Case{"時間→料金計算(&A)", "時間→料金計算(A)", 'A'}, Case{"a&&b&c", "a&bc", 'C'},
+          Case{"&&", "&", '\0'}, Case{"end&", "end&", '\0'}, Case{"通話時間", "通話時間", '\0'}}) {
+        EXPECT_EQ(ShownCaption(c.caption), c.shown);
+        EXPECT_EQ(AccessKeyOf(c.caption), c.key) << c.caption;
+    }
+}
+
+// The sizes and widths tried, largest first: the first that fits; where none does, the smallest.
+TEST(FormFonts, TheLargestFontThatFitsByQuarterPointsAndFifthsOfWidth) {
+    std::vector<CaptionFont> tried;
+    const auto fitsAt = [&tried](CaptionFont wanted) {
+        return [&tried, wanted](const CaptionFont& font) {
+            tried.push_back(font);
+            return font == wanted;
+        };
+    };
+    EXPECT_EQ(LargestFittingFont(9.0, fitsAt({8.75, 85})), (CaptionFont{8.75, 85}));
+    EXPECT_EQ(tried, (std::vector<CaptionFont>{{9.0, 100},
+                                               {9.0, 95},
+                                               {9.0, 90},
+                                               {9.0, 85},
+                                               {8.75, 100},
+                                               {8.75, 95},
+                                               {8.75, 90},
+                                               {8.75, 85}}));
+    tried.clear();
+    EXPECT_EQ(LargestFittingFont(11.25, fitsAt({0, 0})), (CaptionFont{6.0, 85}));
+    EXPECT_EQ(tried.size(), (11.25 - 6.0) * 4 * 4 + 4);
+    // Each frame alone, each option group, the buttons, the labels in their own font.
+    std::string groups;
+    for (const FontGroup& group : FontGroups()) {
+        groups += Caption(group.members.front()) + (group.unitLabels ? "*" : "") + "/" +
+                  std::to_string(group.members.size()) + " ";
+    }
+    EXPECT_EQ(
+        groups,
+        "料金コース/1 電話先/1 通話時間帯/1 通信距離/1 通話時間/1 通話料金/1 スーパーパックＬ/3 "
+        "Ｈ''・一般電話/2 深夜・早朝(23時～翌8時)/4 同一区域内/6 時間→料金計算(&A)/2 分*/2 ");
 }
 
 }  // namespace

@@ -60,19 +60,30 @@ TEST(FormStart, TheTableMessageComesBeforeTheWindowAndTheSelectionsAreReset) {
         EXPECT_EQ(form.logic.State().TimeBand + form.logic.State().DistanceBand, 0);
         EXPECT_EQ(form.logic.State().AppDir.back(), kPathSeparator);
         EXPECT_EQ(form.logic.State().RateTable[23], table == nullptr ? 0 : 60);
+        // Before the window is shown a box stands alone; after, the window owns it.
+        EXPECT_EQ(form.view.last.ownedByWindow, false);
+        form.logic.Command1_Click(0);
+        EXPECT_EQ(form.view.last.ownedByWindow, true);
     }
 }
 
-TEST(FormOptions, EachGroupSelectsItsOwnPartOfTheState) {
+// One dispatch: the control that raised the event decides the handler; the destination group,
+// the frames and the labels have none, and no option writes a box or shows a message.
+TEST(FormClick, EachGroupSelectsItsOwnPartOfTheState) {
     Form form;
-    form.logic.Option1_Click(2);
-    form.logic.Option1_Click(1);
+    for (const ControlRef control :
+         {ControlRef{ControlArray::Option1, 2}, ControlRef{ControlArray::Option1, 1},
+          ControlRef{ControlArray::Option3, 2}, ControlRef{ControlArray::Option4, 4},
+          ControlRef{ControlArray::Option2, 1}, ControlRef{ControlArray::Frame1, 3},
+          ControlRef{ControlArray::Label1, 0}, ControlRef{ControlArray::Text1, 0}}) {
+        form.logic.Click(control);
+    }
     EXPECT_EQ(form.FactorBits(), 0x3F99999Au);
-    form.logic.Option3_Click(2);
-    form.logic.Option4_Click(4);
     EXPECT_EQ(form.logic.State().TimeBand, 2);
     EXPECT_EQ(form.logic.State().DistanceBand, 4);
     EXPECT_TRUE(form.view.log.empty());
+    form.logic.Click({ControlArray::Command1, 1});
+    EXPECT_EQ(form.view.log.back(), "Text1=0");
 }
 
 // Which box is read and which written, the destination, the message, and what is left where.
@@ -124,6 +135,17 @@ TEST(FormCommand1, AFailureAfterTheResultKeepsItAndLeavesTheBoxes) {
     EXPECT_EQ(form.view.log, (Log{"information:1分間の通話で料金は約46円です。 [1|7]",
                                   std::string(kFailure) + " [1|7]"}));
     EXPECT_EQ(form.logic.State().LastResult, 46);
+}
+
+// A pasted text: the box shows the sentence shortened, its line break a blank; Ctrl+C copies it
+// as it is.
+TEST(FormCommand1, ShowsTheSentenceShortenedAndCopiesItWhole) {
+    Form form;
+    form.view.texts = {"1\n" + std::string(300, '0'), "0"};
+    form.logic.Command1_Click(0);
+    EXPECT_EQ(form.view.last.copied, form.view.texts[0] + "分間の通話で料金は約18円です。");
+    EXPECT_EQ(form.view.last.shown, "1 " + std::string(118, '0') + "…" + std::string(44, '0') +
+                                        "分間の通話で料金は約18円です。");
 }
 
 // Two quick access keys: the second button's click arrives from inside the first one's box.

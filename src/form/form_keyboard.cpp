@@ -1,0 +1,38 @@
+#include "form/form_keyboard.h"
+
+namespace tolvane {
+
+ControlRef ArrowTarget(ControlRef from, Key key) {
+    const bool option = IsOption(from.array);
+    const std::size_t count = MembersOf(from.array);
+    switch (key) {
+        case Key::Left:
+        case Key::Up:
+            return option ? ControlRef{from.array, (from.index + count - 1) % count} : from;
+        case Key::Right:
+        case Key::Down: return option ? ControlRef{from.array, (from.index + 1) % count} : from;
+        case Key::Enter:
+        case Key::Escape: break;
+    }
+    return from;
+}
+
+bool PressesNothing(Key key) {
+    return key == Key::Enter || key == Key::Escape;
+}
+
+bool IsTabStop(ControlRef control, bool checked) {
+    return IsOption(control.array) ? checked : TakesFocus(control.array);
+}
+
+std::vector<ControlRef> TabStops(const std::function<bool(ControlRef)>& checked) {
+    std::vector<ControlRef> stops;
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (IsTabStop(control, checked(control))) {
+            stops.push_back(control);
+        }
+    }
+    return stops;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "form/form_layout.h"
+
+namespace tolvane {
+
+// The keys the form has a rule for.
+enum class Key { Left, Right, Up, Down, Enter, Escape };
+
+// Where an arrow key takes the focus, and the check, from an option: the previous option of its
+// group (Left, Up) or the next (Right, Down), in index order whatever their places on the screen,
+// round from the last to the first. A face whose toolkit moves by screen position or stops at
+// the ends follows this instead. Not an option or not an arrow: the control itself.
+ControlRef ArrowTarget(ControlRef from, Key key);
+
+// Enter and Escape press nothing: neither button is a default or a cancel button.
+bool PressesNothing(Key key);
+
+// At start the focus is on the checked plan, the first.
+inline constexpr ControlRef kFirstFocus = {ControlArray::Option1, 0};
+
+// Whether Tab stops at the control: each option group once, at its checked option, as keyboard
+// users expect; then the boxes and buttons. Frames and labels never.
+bool IsTabStop(ControlRef control, bool checked);
+
+// The Tab stops in order, given which option of each group is checked.
+std::vector<ControlRef> TabStops(const std::function<bool(ControlRef)>& checked);
+
+}  // namespace tolvane
