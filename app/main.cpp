@@ -1,4 +1,4 @@
-#include "mainwindow/calculator_app.h"
+#include "mainwindow/app.h"
 
 int main(int argc, char* argv[]) {
     return tolvane::RunCalculator(argc, argv);

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "mainwindow/main_window.h"
+#include "mainwindow/window.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -16,9 +16,8 @@ int main(int argc, char* argv[]) {
     const QString output =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
 
-    tolvane::MainF window([](std::string_view, tolvane::MessageStyle) {});
-    window.Form_Load();
-    window.show();
+    tolvane::MainF window([](const tolvane::Message&) {});
+    window.Start();
     QApplication::processEvents();
     if (!window.grab().save(output, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(output));

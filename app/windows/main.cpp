@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "win32window/calculator_app.h"
+#include "win32window/app.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return tolvane::RunCalculator(instance);

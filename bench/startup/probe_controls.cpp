@@ -15,15 +15,23 @@
 #include <QWidget>
 
 #include "first_paint_probe.h"
-#include "mainwindow/caption_font.h"
-#include "mainwindow/window_layout.h"
+#include "form/form_layout.h"
+#include "form/form_pixels.h"
+#include "mainwindow/fonts.h"
 
 namespace {
 
-template <typename Control, typename Placements>
-void Place(QWidget& parent, const Placements& placements) {
-    for (const tolvane::TwipPlacement& placement : placements) {
-        tolvane::ApplyPlacement(*new Control(&parent), placement);
+using tolvane::ControlArray;
+
+QWidget* Made(tolvane::ControlRef control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(tolvane::PlacementOf(control).caption);
+    switch (control.array) {
+        case ControlArray::Frame1: return new QGroupBox(caption, parent);
+        case ControlArray::Text1:
+        case ControlArray::Text2: return new QLineEdit(caption, parent);
+        case ControlArray::Command1: return new QPushButton(caption, parent);
+        case ControlArray::Label1: return new QLabel(caption, parent);
+        default: return new QRadioButton(caption, parent);
     }
 }
 
@@ -35,20 +43,17 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tolvane"));
     window.setFixedSize(346, 343);
-    const tolvane::WindowLayout& layout = tolvane::kWindowLayout;
-    std::array<QGroupBox*, 6> frames{};
+    std::array<QWidget*, 6> frames{};
     for (std::size_t index = 0; index < frames.size(); ++index) {
-        frames[index] = new QGroupBox(&window);
-        tolvane::ApplyPlacement(*frames[index], layout.frames[index]);
+        frames[index] = Made({ControlArray::Frame1, index}, &window);
     }
-    Place<QRadioButton>(*frames[0], layout.plans);
-    Place<QRadioButton>(*frames[1], layout.destinations);
-    Place<QRadioButton>(*frames[2], layout.timeBands);
-    Place<QRadioButton>(*frames[3], layout.distanceBands);
-    for (std::size_t index = 0; index < 2; ++index) {
-        tolvane::ApplyPlacement(*new QLineEdit(frames[4 + index]), layout.textBoxes[index]);
-        tolvane::ApplyPlacement(*new QPushButton(frames[4 + index]), layout.buttons[index]);
-        tolvane::ApplyPlacement(*new QLabel(frames[4 + index]), layout.unitLabels[index]);
+    for (const tolvane::ControlRef control : tolvane::ControlsInTabOrder()) {
+        QWidget* widget = control.array == ControlArray::Frame1
+                              ? frames[control.index]
+                              : Made(control, frames.at(tolvane::FrameOf(control)));
+        const tolvane::PixelRect place =
+            tolvane::PixelPlacement(control, 96, tolvane::PixelOrigin::Frame);
+        widget->setGeometry(place.left, place.top, place.width, place.height);
     }
     FirstPaintProbe probe;
     window.installEventFilter(&probe);

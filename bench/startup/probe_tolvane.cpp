@@ -1,7 +1,7 @@
 // The calculator started exactly as the program starts it, reporting its first paint.
 #include "first_paint_probe.h"
-#include "mainwindow/calculator_app.h"
-#include "mainwindow/main_window.h"
+#include "mainwindow/app.h"
+#include "mainwindow/window.h"
 
 int main(int argc, char* argv[]) {
     FirstPaintProbe probe;

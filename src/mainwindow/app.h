@@ -2,9 +2,15 @@
 
 #include <functional>
 
+class QApplication;
+
 namespace tolvane {
 
 class MainF;
+
+// Makes the application the calculator's: its name as the desktop entry has it, Qt's own texts
+// in Japanese, the window's font for everything and its icon for every window.
+void PrepareApplication(QApplication& application);
 
 // Runs the calculator as the program does: the application object, the window, the rate
 // table (its message, if any, before the window appears), then the event loop until the

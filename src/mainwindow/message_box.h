@@ -1,13 +1,16 @@
 #pragma once
 
-#include "runtime/message.h"
+#include <functional>
+
+#include "form/form_view.h"
 
 class QWidget;
 
 namespace tolvane {
 
-// Shows messages as modal message boxes titled kApplicationTitle, with the information or
-// critical icon and one OK button, over the given parent (none before the window exists).
-ShowMessage MessageBoxShower(QWidget* parent = nullptr);
+// Shows the form's messages as Qt's modal message boxes, over `window` once the form says the
+// window owns them. The window keeps what this returns, so that the box, its child from then on,
+// goes before the window deletes its children.
+std::function<void(const Message&)> MessageBoxShower(QWidget* window);
 
 }  // namespace tolvane

@@ -1,4 +1,4 @@
-#include "mainwindow/window_style.h"
+#include "mainwindow/style.h"
 
 #include <algorithm>
 
@@ -22,10 +22,9 @@ constexpr int kFrameCorner = 4;
 int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                              const QWidget* widget) const {
     const int size = QProxyStyle::pixelMetric(metric, option, widget);
-    if ((metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight) &&
-        widget != nullptr) {
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight) {
         // The circle's outline reaches a pixel beyond its box on one side; keep it inside.
-        return std::min(size, widget->height() - 2);
+        return std::min(size, shortestOptionRow_ - 2);
     }
     return size;
 }

@@ -7,7 +7,8 @@ namespace tolvane {
 
 // The window's two departures from the application's style, which does everything else:
 // - The plan options are only 12 pixels high, less than the style's 14-pixel circle, which
-//   would be drawn flattened at top and bottom: an option's circle shrinks to fit its box.
+//   would be drawn flattened at top and bottom. Every option's circle is one size, the largest
+//   that fits the shortest option row, so that the window reads as one.
 // - Fusion draws a frame from a picture, and loading that picture brings in Qt's image-format
 //   plugins at start-up. The frames here are drawn from a picture too, in the same shape and
 //   colours, but one the painter makes: 9 pixels square, stretched by its middle row and column.
@@ -17,7 +18,8 @@ class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
   public:
-    using QProxyStyle::QProxyStyle;
+    // `shortestOptionRow`: the height of the shortest option row, in pixels.
+    explicit WindowStyle(int shortestOptionRow) : shortestOptionRow_(shortestOptionRow) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
@@ -28,6 +30,7 @@ class WindowStyle : public QProxyStyle {
     // The frame's picture at the device pixel ratio it was last drawn for.
     const QPixmap& FramePicture(qreal devicePixelRatio) const;
 
+    int shortestOptionRow_;
     mutable QPixmap framePicture_;
 };
 

@@ -1,95 +1,52 @@
-#include "mainwindow/main_window.h"
+#include "mainwindow/window.h"
 
 #include <limits>
-#include <string_view>
 #include <utility>
+#include <vector>
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QByteArray>
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QString>
-#include <QStringList>
 
+#include "form/form_fonts.h"
+#include "form/form_keyboard.h"
+#include "form/form_pixels.h"
 #include "form/form_texts.h"
-#include "mainwindow/caption_font.h"
+#include "mainwindow/fonts.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/option_button.h"
-#include "mainwindow/window_icon.h"
-#include "mainwindow/window_layout.h"
-#include "mainwindow/window_style.h"
+#include "mainwindow/style.h"
 #include "runtime/program_dir.h"
 
 namespace tolvane {
 namespace {
 
-// The unit labels ask for MS P Gothic at 11.25 pt. Debian has no alias for that family and
-// would fall back to a Latin font, so a metric-compatible Japanese one stands in where it is
-// missing.
-QFont UnitLabelFont() {
-    QFont font;
-    font.setFamily(
-        InstalledFamily({QString::fromUtf8(kUnitLabelFont.family), QStringLiteral("MS PGothic"),
-                         QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}));
-    font.setPointSizeF(kUnitLabelFont.points);
-    // Qt's weights run from 1 to 1000 like the classic ones: 400 is Normal.
-    font.setWeight(static_cast<QFont::Weight>(kUnitLabelFont.weight));
-    font.setStyle(QFont::StyleNormal);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
-// Each option group is a single Tab stop at its checked option, as keyboard users expect;
-// left alone, Qt would enter a group at its first option until one has had focus.
-void MakeCheckedOptionTheTabStop(const QButtonGroup& group) {
-    for (QAbstractButton* option : group.buttons()) {
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-}
-
-template <std::size_t N>
-QButtonGroup* BuildOptionGroup(QGroupBox& frame, const std::array<TwipPlacement, N>& placements,
-                               std::array<QRadioButton*, N>& options) {
-    auto* group = new QButtonGroup(&frame);
-    for (std::size_t index = 0; index < N; ++index) {
-        options[index] = new OptionButton(&frame);
-        ApplyPlacement(*options[index], placements[index]);
-        group->addButton(options[index], static_cast<int>(index));
-    }
-    // The first option of every group is the one checked at start.
-    options[0]->setChecked(true);
-    MakeCheckedOptionTheTabStop(*group);
-    return group;
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
-MainF::MainF(tolvane::ShowMessage showMessage, std::string programDir, QWidget* parent)
+MainF::MainF(MessageShower showMessage, std::string programDir, QWidget* parent)
     : QWidget(parent),
       showMessage_(showMessage ? std::move(showMessage) : MessageBoxShower(this)),
       form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
-    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(),
-                                     static_cast<qsizetype>(kApplicationTitle.size())));
-    // The application's icon, not just the window's: a message box shown before the window, such
-    // as the table's at start-up, has no window to take it from.
-    QApplication::setWindowIcon(WindowIcon());
-    setFixedSize(kClientWidthTwips / kTwipsPerPixelAt96Dpi,
-                 kClientHeightTwips / kTwipsPerPixelAt96Dpi);
-    // Before any control exists, so that each control is made in the window's font (the program
-    // gives the application that font too, see RunCalculator, so no desktop font is loaded).
+    setWindowTitle(FromUtf8(kApplicationTitle));
+    // Qt scales for high-DPI screens by itself: the layout is laid out at 96 dots per inch.
+    setFixedSize(ClientWidthPixels(kDefaultDpi), ClientHeightPixels(kDefaultDpi));
+    // Before any control exists, so that each is made in the window's font (the application
+    // has it too, see PrepareApplication, so no desktop font is loaded).
     setFont(WindowFont());
-
-    BuildControls();
+    CreateControls();
     FitFonts();
-    SetTabOrder();
     ConnectEvents();
-    Option1[0]->setFocus(Qt::OtherFocusReason);
+}
+
+MainF::~MainF() {
+    // The application reports focus moving while the controls go, which must not reach them.
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void MainF::showEvent(QShowEvent* event) {
@@ -98,123 +55,113 @@ void MainF::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void MainF::BuildControls() {
-    const WindowLayout& layout = kWindowLayout;
-    for (std::size_t index = 0; index < Frame1.size(); ++index) {
-        Frame1[index] = new QGroupBox(this);
-        ApplyPlacement(*Frame1[index], layout.frames[index]);
-    }
-    optionGroups_ = {
-        BuildOptionGroup(*Frame1[0], layout.plans, Option1),
-        BuildOptionGroup(*Frame1[1], layout.destinations, Option2),
-        BuildOptionGroup(*Frame1[2], layout.timeBands, Option3),
-        BuildOptionGroup(*Frame1[3], layout.distanceBands, Option4),
-    };
-
-    const QFont unitFont = UnitLabelFont();
-    const std::array<const char*, 2> accessibleNames = {"通話時間", "通話料金"};
-    std::array<QLineEdit*, 2> textBoxes{};
-    for (std::size_t index = 0; index < 2; ++index) {
-        QGroupBox& panel = *Frame1[4 + index];
-        textBoxes[index] = new QLineEdit(&panel);
-        ApplyPlacement(*textBoxes[index], layout.textBoxes[index]);
-        // Qt would cut typing off at 32767 characters; the boxes take any text.
-        textBoxes[index]->setMaxLength(std::numeric_limits<int>::max());
-        textBoxes[index]->setAccessibleName(QString::fromUtf8(accessibleNames[index]));
-
-        Command1[index] = new QPushButton(&panel);
-        ApplyPlacement(*Command1[index], layout.buttons[index]);
-        // Neither button answers Enter: a conversion runs only when asked for by name.
-        Command1[index]->setAutoDefault(false);
-        Command1[index]->setDefault(false);
-
-        Label1[index] = new QLabel(&panel);
-        ApplyPlacement(*Label1[index], layout.unitLabels[index]);
-        Label1[index]->setFont(unitFont);
-    }
-    Text1 = textBoxes[0];
-    Text2 = textBoxes[1];
-}
-
-void MainF::FitFonts() {
-    const QFont font = this->font();
-    // Made after the controls, so that it outlives the frames and options that use it.
-    auto* style = new WindowStyle;
-    style->setParent(this);
-    const auto fit = [](const auto& controls, const QFont& base) {
-        FitCaptionFont(QList<QWidget*>(controls.begin(), controls.end()), base);
-    };
-    for (QGroupBox* frame : Frame1) {
-        frame->setStyle(style);
-        fit(std::array{frame}, font);
-    }
-    const auto fitGroup = [&](const auto& options) {
-        for (QRadioButton* option : options) {
-            option->setStyle(style);
-        }
-        fit(options, font);
-    };
-    fitGroup(Option1);
-    fitGroup(Option2);
-    fitGroup(Option3);
-    fitGroup(Option4);
-    fit(Command1, font);
-    fit(Label1, Label1[0]->font());
-}
-
-void MainF::SetTabOrder() {
-    // The layout's keyboard order, over the controls that take the focus.
-    QWidget* previous = nullptr;
-    for (const ControlRef control : ControlsInTabOrder()) {
-        if (!TakesFocus(control.array)) {
-            continue;
-        }
-        QWidget* widget = Control(control);
-        if (previous != nullptr) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-}
-
 QWidget* MainF::Control(ControlRef control) const {
     return ControlIn<QWidget*>(*this, control);
 }
 
-void MainF::ConnectEvents() {
-    // Toggling reports mouse, arrow keys and code alike. The destination group has no handler:
-    // it is read when a conversion starts.
-    const auto onChecked = [this](QButtonGroup* group, void (MainF::*handler)(std::int16_t)) {
-        connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-            if (checked) {
-                (this->*handler)(static_cast<std::int16_t>(id));
-            }
-        });
-    };
-    onChecked(optionGroups_[0], &MainF::Option1_Click);
-    onChecked(optionGroups_[2], &MainF::Option3_Click);
-    onChecked(optionGroups_[3], &MainF::Option4_Click);
-
-    for (QButtonGroup* group : optionGroups_) {
-        connect(group, &QButtonGroup::idToggled, this,
-                [group] { MakeCheckedOptionTheTabStop(*group); });
+void MainF::CreateControls() {
+    for (std::size_t frame = 0; frame < Frame1.size(); ++frame) {
+        CreateControl({ControlArray::Frame1, frame}, this);
     }
-    // Qt hands the Tab stop to whichever option last took focus; give it back to the checked
-    // one whenever focus moves.
-    connect(qApp, &QApplication::focusChanged, this, [this] {
-        for (QButtonGroup* group : optionGroups_) {
-            MakeCheckedOptionTheTabStop(*group);
+    // In the keyboard's order, which Qt then follows from one control to the next.
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (control.array != ControlArray::Frame1) {
+            CreateControl(control, Frame1.at(FrameOf(control)));
         }
-    });
+    }
+    for (QRadioButton* first : {Option1[0], Option2[0], Option3[0], Option4[0]}) {
+        first->setChecked(true);  // as the form starts
+    }
+    MakeCheckedOptionsTheTabStops();
+}
 
-    for (std::size_t index = 0; index < Command1.size(); ++index) {
-        connect(Command1[index], &QPushButton::clicked, this,
-                [this, index] { Command1_Click(static_cast<std::int16_t>(index)); });
+QWidget* MainF::CreateControl(ControlRef control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(PlacementOf(control).caption);
+    const std::size_t index = control.index;
+    switch (control.array) {
+        case ControlArray::Frame1: Frame1.at(index) = new QGroupBox(caption, parent); break;
+        case ControlArray::Text1:
+        case ControlArray::Text2: {
+            auto* box = new QLineEdit(caption, parent);
+            (control.array == ControlArray::Text1 ? Text1 : Text2) = box;
+            // Qt would cut typing off at 32767 characters; the boxes take any text.
+            box->setMaxLength(std::numeric_limits<int>::max());
+            box->setAccessibleName(Frame1.at(FrameOf(control))->title());
+            break;
+        }
+        case ControlArray::Command1:
+            Command1.at(index) = new QPushButton(caption, parent);
+            // Enter presses nothing: no button is a default one, and none answers Enter.
+            Command1.at(index)->setAutoDefault(false);
+            break;
+        case ControlArray::Label1: Label1.at(index) = new QLabel(caption, parent); break;
+        default: {
+            // Each group's options are the only ones in their frame, so Qt keeps one checked.
+            const std::array<std::span<QRadioButton*>, 4> options = {Option1, Option2, Option3,
+                                                                     Option4};
+            options.at(static_cast<std::size_t>(control.array) -
+                       static_cast<std::size_t>(ControlArray::Option1))[index] =
+                new OptionButton(control, caption, parent);
+        }
+    }
+    QWidget* widget = Control(control);
+    const PixelRect place = PixelPlacement(control, kDefaultDpi, PixelOrigin::Frame);
+    widget->setGeometry(place.left, place.top, place.width, place.height);
+    return widget;
+}
+
+void MainF::FitFonts() {
+    // Made after the controls, so that it outlives the frames and options that use it.
+    auto* style = new WindowStyle(PixelsOf(ShortestOptionRow(), kDefaultDpi));
+    style->setParent(this);
+    const QFont windowFont = font();
+    const QFont unitFont = UnitLabelFont();
+    for (const FontGroup& group : FontGroups()) {
+        std::vector<CaptionedWidget> controls;
+        for (const ControlRef member : group.members) {
+            controls.push_back({Control(member), member});
+            if (IsOption(member.array) || member.array == ControlArray::Frame1) {
+                controls.back().widget->setStyle(style);
+            }
+        }
+        FitCaptionFont(controls, group.unitLabels ? unitFont : windowFont);
     }
 }
 
-bool MainF::Option2Checked(std::size_t index) const {
-    return Option2.at(index)->isChecked();
+void MainF::ConnectEvents() {
+    // Toggling reports mouse, arrow keys and code alike; the form decides what a check does.
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (IsOption(control.array)) {
+            connect(static_cast<QRadioButton*>(Control(control)), &QRadioButton::toggled, this,
+                    [this, control](bool checked) {
+                        if (checked) {
+                            form_.Click(control);
+                        }
+                        MakeCheckedOptionsTheTabStops();
+                    });
+        }
+    }
+    // Qt hands the Tab stop to whichever option last took focus; give it back to the checked
+    // one whenever focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] { MakeCheckedOptionsTheTabStops(); });
+    for (std::size_t index = 0; index < Command1.size(); ++index) {
+        connect(Command1[index], &QPushButton::clicked, this, [this, index] {
+            form_.Click({ControlArray::Command1, index});
+        });
+    }
+}
+
+void MainF::MakeCheckedOptionsTheTabStops() {
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (IsOption(control.array)) {
+            Control(control)->setFocusPolicy(IsTabStop(control, Checked(control)) ? Qt::StrongFocus
+                                                                                  : Qt::ClickFocus);
+        }
+    }
+}
+
+bool MainF::Checked(ControlRef option) const {
+    return static_cast<QAbstractButton*>(Control(option))->isChecked();
 }
 
 std::string MainF::Text(TextBox box) const {
@@ -222,16 +169,16 @@ std::string MainF::Text(TextBox box) const {
 }
 
 void MainF::SetText(TextBox box, std::string_view text) {
-    (box == TextBox::Text1 ? Text1 : Text2)
-        ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    (box == TextBox::Text1 ? Text1 : Text2)->setText(FromUtf8(text));
 }
 
-void MainF::ShowMessage(std::string_view prompt, MessageStyle style) {
-    showMessage_(prompt, style);
+void MainF::ShowMessage(const Message& message) {
+    showMessage_(message);
 }
 
 void MainF::ShowForm() {
     show();
+    Control(kFirstFocus)->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tolvane

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 
 #include <QWidget>
@@ -9,10 +10,7 @@
 #include "form/form_layout.h"
 #include "form/form_logic.h"
 #include "form/form_view.h"
-#include "runtime/message.h"
-#include "tariff/tariff_state.h"
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -21,34 +19,28 @@ class QRadioButton;
 
 namespace tolvane {
 
-// The single window of the calculator, drawn by Qt: the shared form logic mapped onto Qt's
-// controls. Its controls keep the names of their control arrays, each member told apart by its
-// index; its handlers are the form logic's.
+// The calculator's window drawn by Qt Widgets: the form's controls as Qt's widgets, each nested
+// in its frame, their events delivered to the form, the form's view on them. Its controls keep
+// the names of their control arrays, each member told apart by its index.
 class MainF : public QWidget, private FormView {
     Q_OBJECT
 
   public:
-    // Messages go through showMessage (message boxes by default); the rate table is read
+    using MessageShower = std::function<void(const Message&)>;
+
+    // Messages go through showMessage (Qt's message boxes by default); the rate table is read
     // from programDir (the running program's directory by default).
-    explicit MainF(tolvane::ShowMessage showMessage = {}, std::string programDir = {},
+    explicit MainF(MessageShower showMessage = {}, std::string programDir = {},
                    QWidget* parent = nullptr);
+    ~MainF() override;
 
     // Loads the form (its table message first, if any), then shows the window.
     void Start() { form_.Start(); }
-    // Prepares the tariff state before the window is first shown.
-    void Form_Load() { form_.Form_Load(); }
-
-    void Option1_Click(std::int16_t index) { form_.Option1_Click(index); }
-    void Option3_Click(std::int16_t index) { form_.Option3_Click(index); }
-    void Option4_Click(std::int16_t index) { form_.Option4_Click(index); }
-    void Command1_Click(std::int16_t index) { form_.Command1_Click(index); }
-
     const TariffState& State() const { return form_.State(); }
 
     // The control a layout entry names.
     QWidget* Control(ControlRef control) const;
 
-    // The controls, by control array.
     std::array<QGroupBox*, 6> Frame1{};
     std::array<QRadioButton*, 3> Option1{};  // plans
     std::array<QRadioButton*, 2> Option2{};  // destination kinds
@@ -63,21 +55,20 @@ class MainF : public QWidget, private FormView {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void BuildControls();
+    void CreateControls();
+    QWidget* CreateControl(ControlRef control, QWidget* parent);
     void FitFonts();
-    void SetTabOrder();
     void ConnectEvents();
+    void MakeCheckedOptionsTheTabStops();
 
-    // What the form logic asks of the window.
-    bool Option2Checked(std::size_t index) const override;
+    bool Checked(ControlRef option) const override;
     std::string Text(TextBox box) const override;
     void SetText(TextBox box, std::string_view text) override;
-    void ShowMessage(std::string_view prompt, MessageStyle style) override;
+    void ShowMessage(const Message& message) override;
     void ShowForm() override;
 
-    tolvane::ShowMessage showMessage_;
+    MessageShower showMessage_;
     FormLogic form_;
-    std::array<QButtonGroup*, 4> optionGroups_{};
 };
 
 }  // namespace tolvane

@@ -1,19 +1,26 @@
-#include "win32window/calculator_app.h"
+#include "win32window/app.h"
 
 #include <commctrl.h>
 
+#include <optional>
+
+#include "form/form_keyboard.h"
 #include "runtime/program_dir.h"
-#include "win32window/main_window.h"
+#include "win32window/window.h"
 
 namespace tolvane {
 namespace {
 
-// Enter and Escape press nothing: the window has no default or cancel button, and a focused
-// button answers Enter in the system's dialogs. Space still presses a focused button.
-bool IsEnterOrEscape(const MSG& message) {
-    const bool key =
-        message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_CHAR;
-    return key && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
+std::optional<Key> KeyOf(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP &&
+        message.message != WM_CHAR) {
+        return std::nullopt;
+    }
+    switch (message.wParam) {
+        case VK_RETURN: return Key::Enter;
+        case VK_ESCAPE: return Key::Escape;
+        default: return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -33,7 +40,9 @@ int RunCalculator(HINSTANCE instance, const std::function<void(MainF&)>& beforeS
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         const bool inWindow =
             message.hwnd == window.Window() || ::IsChild(window.Window(), message.hwnd);
-        if (inWindow && IsEnterOrEscape(message)) {
+        // The keys that press nothing would press a focused button in the dialog manager.
+        if (const std::optional<Key> key = KeyOf(message);
+            inWindow && key && PressesNothing(*key)) {
             continue;
         }
         // Tab, the arrow keys within an option group and the access keys, as in a dialog.

@@ -1,30 +1,19 @@
-#include "win32window/caption_font.h"
+#include "win32window/fonts.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
+
+#include "form/form_captions.h"
+#include "form/form_fonts.h"
+#include "runtime/utf16.h"
 
 namespace tolvane {
 namespace {
 
-// Narrowing keeps a caption's height; only past this is the font made smaller.
-constexpr int kNarrowestStretch = 85;
-constexpr int kStretchStep = 5;
-constexpr int kSmallestPoints = 6;
-
 int Scaled(int pixelsAt96Dpi, UINT dpi) {
     return ::MulDiv(pixelsAt96Dpi, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
-
-std::wstring Shown(const std::wstring& caption) {
-    std::wstring shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == L'&' && i + 1 < caption.size()) {
-            ++i;  // "&&" shows one "&"; "&A" shows "A", underlined
-        }
-        shown += caption[i];
-    }
-    return shown;
 }
 
 // The width a control leaves its caption: an option less its circle and the gap after it, a
@@ -33,14 +22,14 @@ int CaptionRoom(const CaptionedControl& control, UINT dpi) {
     RECT client{};
     ::GetClientRect(control.window, &client);
     const int width = client.right - client.left;
-    switch (control.kind) {
-        case CaptionKind::Option:
-            return width - ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) - Scaled(4, dpi);
-        case CaptionKind::Button: return width - 2 * Scaled(4, dpi);
-        case CaptionKind::Frame: return width - 2 * Scaled(8, dpi);
-        case CaptionKind::Label: break;
+    if (IsOption(control.ref.array)) {
+        return width - ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) - Scaled(4, dpi);
     }
-    return width;
+    switch (control.ref.array) {
+        case ControlArray::Command1: return width - 2 * Scaled(4, dpi);
+        case ControlArray::Frame1: return width - 2 * Scaled(kFrameTitleMargin, dpi);
+        default: return width;
+    }
 }
 
 class SelectedFont {
@@ -78,50 +67,10 @@ Ink InkOf(HDC dc, const std::wstring& text) {
     return ink;
 }
 
-}  // namespace
-
-std::wstring JapaneseFamily(HDC dc, std::span<const std::wstring> captions) {
-    // The layout was drawn for MS P Gothic; Windows without the Japanese fonts feature still has
-    // Yu Gothic UI (10 and 11) and Meiryo UI (from Vista to 10). Last, the free gothics a user
-    // may have installed.
-    // The first is the family the unit labels ask for by name (kUnitLabelFont).
-    constexpr std::array<const wchar_t*, 9> kFamilies = {
-        L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI",       L"MS UI Gothic",
-        L"Yu Gothic",       L"Meiryo",     L"IPAPGothic",   L"Noto Sans CJK JP"};
-    std::wstring characters;
-    for (const std::wstring& caption : captions) {
-        characters += Shown(caption);
-    }
-    for (const wchar_t* family : kFamilies) {
-        LOGFONTW request{};
-        request.lfHeight = -12;
-        request.lfCharSet = SHIFTJIS_CHARSET;
-        ::lstrcpynW(request.lfFaceName, family, LF_FACESIZE);
-        HFONT font = ::CreateFontIndirectW(&request);
-        bool whole = false;
-        {
-            const SelectedFont selected(dc, font);
-            std::array<wchar_t, LF_FACESIZE> face{};
-            ::GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
-            std::wstring glyphs(characters.size(), L'\0');
-            // A missing family gives some other font; a family without Japanese gives boxes.
-            whole = ::lstrcmpiW(face.data(), family) == 0 &&
-                    ::GetGlyphIndicesW(dc, characters.c_str(), static_cast<int>(characters.size()),
-                                       reinterpret_cast<WORD*>(glyphs.data()),
-                                       GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
-                    std::ranges::none_of(glyphs, [](wchar_t glyph) { return glyph == 0xFFFF; });
-        }
-        ::DeleteObject(font);
-        if (whole) {
-            return family;
-        }
-    }
-    return kFamilies[0];
-}
-
 bool CaptionFits(HDC dc, HFONT font, const CaptionedControl& control, UINT dpi) {
     const SelectedFont selected(dc, font);
-    const std::wstring shown = Shown(control.caption);
+    const char* caption = PlacementOf(control.ref).caption;
+    const std::wstring shown = Utf16(ShownCaption(caption));
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
     if (extent.cx > CaptionRoom(control, dpi)) {
@@ -133,48 +82,116 @@ bool CaptionFits(HDC dc, HFONT font, const CaptionedControl& control, UINT dpi) 
     ::GetClientRect(control.window, &client);
     const long height = client.bottom - client.top;
     // Options and buttons centre the line in their height; frames and labels draw it at the top.
-    const bool centred = control.kind == CaptionKind::Option || control.kind == CaptionKind::Button;
+    const bool centred = IsOption(control.ref.array) || control.ref.array == ControlArray::Command1;
     const long baseline = (centred ? (height - metrics.tmHeight) / 2 : 0) + metrics.tmAscent;
     const Ink ink = InkOf(dc, shown);
     if (baseline - ink.top < 0 || baseline - ink.bottom > height) {
         return false;
     }
     // An access key's underline, a pixel or two under the baseline, stays inside the face.
-    const bool hasAccessKey = shown.size() != control.caption.size();
-    return !hasAccessKey || baseline + Scaled(2, dpi) < height - 1;
+    return AccessKeyOf(caption) == '\0' || baseline + Scaled(2, dpi) < height - 1;
 }
 
-HFONT FitCaptionFont(HDC dc, LOGFONTW request, std::span<const CaptionedControl> controls,
-                     UINT dpi) {
-    const int smallest = ::MulDiv(kSmallestPoints, static_cast<int>(dpi), 72);
-    HFONT font = nullptr;
-    for (int height = -request.lfHeight; height >= smallest; --height) {
-        request.lfHeight = -height;
-        request.lfWidth = 0;
-        HFONT natural = ::CreateFontIndirectW(&request);
-        TEXTMETRICW metrics{};
+// `request` at a size and width of the fitting's; `averageWidth`, the natural width's average
+// character, narrows it.
+HFONT CreateCaptionFont(LOGFONTW request, const CaptionFont& font, UINT dpi, LONG averageWidth) {
+    request.lfHeight = -PixelHeight(font.points, dpi);
+    request.lfWidth = font.stretch == 100 ? 0 : ::MulDiv(averageWidth, font.stretch, 100);
+    return ::CreateFontIndirectW(&request);
+}
+
+}  // namespace
+
+LONG PixelHeight(double points, UINT dpi) {
+    return std::lround(points * dpi / 72.0);
+}
+
+std::wstring JapaneseFamily(HDC dc) {
+    // The layout was drawn for MS P Gothic, the family the unit labels ask for by name;
+    // Windows without the Japanese fonts feature still has Yu Gothic UI (10 and 11) and Meiryo UI
+    // (from Vista to 10). Last, the free gothics a user may have installed.
+    const std::array<std::wstring, 9> families = {Utf16(kUnitLabelFont.family),
+                                                  L"MS PGothic",
+                                                  L"Yu Gothic UI",
+                                                  L"Meiryo UI",
+                                                  L"MS UI Gothic",
+                                                  L"Yu Gothic",
+                                                  L"Meiryo",
+                                                  L"IPAPGothic",
+                                                  L"Noto Sans CJK JP"};
+    std::wstring characters;
+    for (const ControlRef control : ControlsInTabOrder()) {
+        characters += Utf16(ShownCaption(PlacementOf(control).caption));
+    }
+    for (const std::wstring& family : families) {
+        LOGFONTW request{};
+        request.lfHeight = -12;
+        request.lfCharSet = SHIFTJIS_CHARSET;
+        ::lstrcpynW(request.lfFaceName, family.c_str(), LF_FACESIZE);
+        HFONT font = ::CreateFontIndirectW(&request);
+        bool whole = false;
         {
-            const SelectedFont selected(dc, natural);
-            ::GetTextMetricsW(dc, &metrics);
+            const SelectedFont selected(dc, font);
+            std::array<wchar_t, LF_FACESIZE> face{};
+            ::GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
+            std::wstring glyphs(characters.size(), L'\0');
+            // A missing family gives some other font; a family without Japanese gives boxes.
+            whole = ::lstrcmpiW(face.data(), family.c_str()) == 0 &&
+                    ::GetGlyphIndicesW(dc, characters.c_str(), static_cast<int>(characters.size()),
+                                       reinterpret_cast<WORD*>(glyphs.data()),
+                                       GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+                    std::ranges::none_of(glyphs, [](wchar_t glyph) { return glyph == 0xFFFF; });
         }
-        for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
-            if (font != nullptr) {
-                ::DeleteObject(font);
-            }
-            if (stretch == 100) {
-                font = natural;
-            } else {
-                request.lfWidth = ::MulDiv(metrics.tmAveCharWidth, stretch, 100);
-                font = ::CreateFontIndirectW(&request);
-            }
-            if (std::ranges::all_of(controls, [&](const CaptionedControl& control) {
-                    return CaptionFits(dc, font, control, dpi);
-                })) {
-                return font;
-            }
+        ::DeleteObject(font);
+        if (whole) {
+            return family;
         }
     }
-    return font;
+    return families[0];
+}
+
+HFONT FitCaptionFont(HDC dc, const LOGFONTW& request, double points,
+                     std::span<const CaptionedControl> controls, UINT dpi) {
+    // Quarter points that come to the same pixels are answered once; a height tried at every
+    // width is done with.
+    LONG measuredHeight = 0, averageWidth = 0, exhaustedHeight = 0;
+    const auto averageWidthAt = [&](LONG height) {
+        if (height != measuredHeight) {
+            LOGFONTW natural = request;
+            natural.lfHeight = -height;
+            HFONT font = ::CreateFontIndirectW(&natural);
+            TEXTMETRICW metrics{};
+            {
+                const SelectedFont selected(dc, font);
+                ::GetTextMetricsW(dc, &metrics);
+            }
+            ::DeleteObject(font);
+            measuredHeight = height;
+            averageWidth = metrics.tmAveCharWidth;
+        }
+        return averageWidth;
+    };
+    const auto create = [&](const CaptionFont& font) {
+        const LONG height = PixelHeight(font.points, dpi);
+        return CreateCaptionFont(request, font, dpi,
+                                 font.stretch == 100 ? 0 : averageWidthAt(height));
+    };
+    const CaptionFont chosen = LargestFittingFont(points, [&](const CaptionFont& font) {
+        const LONG height = PixelHeight(font.points, dpi);
+        if (height == exhaustedHeight) {
+            return false;
+        }
+        HFONT candidate = create(font);
+        const bool fits = std::ranges::all_of(controls, [&](const CaptionedControl& control) {
+            return CaptionFits(dc, candidate, control, dpi);
+        });
+        ::DeleteObject(candidate);
+        if (!fits && font.stretch == kNarrowestStretch) {
+            exhaustedHeight = height;
+        }
+        return fits;
+    });
+    return create(chosen);
 }
 
 }  // namespace tolvane

@@ -5,28 +5,28 @@
 #include <span>
 #include <string>
 
+#include "form/form_layout.h"
+
 namespace tolvane {
 
-// How a control draws its caption, which decides the room it leaves the text.
-enum class CaptionKind { Option, Button, Frame, Label };
-
+// A control whose caption the fitting measures, and which array it belongs to: that decides the
+// room the system's drawing leaves the text.
 struct CaptionedControl {
     HWND window;
-    std::wstring caption;  // "&" marks an access key
-    CaptionKind kind;
+    ControlRef ref;
 };
 
 // The first family, of the fonts that carry Japanese on Windows, that is installed and draws
 // every character of every caption: the layout's own gothic first.
-std::wstring JapaneseFamily(HDC dc, std::span<const std::wstring> captions);
+std::wstring JapaneseFamily(HDC dc);
 
-// The largest font like `request` (its height, then at that height the widest width) in which
-// every control's caption fits the room its control gives it: its advance within the width, its
-// ink within the height. Where none fits, the smallest tried. The caller owns the font.
-HFONT FitCaptionFont(HDC dc, LOGFONTW request, std::span<const CaptionedControl> controls,
-                     UINT dpi);
+// The font like `request`, at the size and width the form's fitting chooses from `points`, in
+// which every control's caption is drawn whole at `dpi`: its advance within the room its
+// control gives it, its ink within the height. The caller owns the font.
+HFONT FitCaptionFont(HDC dc, const LOGFONTW& request, double points,
+                     std::span<const CaptionedControl> controls, UINT dpi);
 
-// Whether `font` draws the control's caption whole at `dpi`.
-bool CaptionFits(HDC dc, HFONT font, const CaptionedControl& control, UINT dpi);
+// A font's height in whole pixels at `dpi`, to the nearest.
+LONG PixelHeight(double points, UINT dpi);
 
 }  // namespace tolvane

@@ -1,32 +1,26 @@
-#include "win32window/main_window.h"
+#include "win32window/window.h"
 
 #include <commctrl.h>
 
 #include <utility>
 
-#include "form/displayable_prompt.h"
+#include "form/form_fonts.h"
+#include "form/form_keyboard.h"
+#include "form/form_pixels.h"
 #include "form/form_texts.h"
 #include "runtime/utf16.h"
-#include "win32window/caption_font.h"
+#include "win32window/fonts.h"
 
 namespace tolvane {
 namespace {
 
+// The class the installer looks for to tell that Tolvane is running (data/windows/tolvane.nsi).
 constexpr wchar_t kWindowClass[] = L"TolvaneMainF";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Control identifiers are the tab indices from here on: clear of IDOK and IDCANCEL, which the
 // dialog manager sends for Enter and Escape.
 constexpr int kFirstControlId = 100;
 constexpr int kIconResource = 1;
-
-int ToPixels(int twips, UINT dpi) {
-    return ::MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
-}
-
-bool IsOption(ControlArray array) {
-    return array == ControlArray::Option1 || array == ControlArray::Option2 ||
-           array == ControlArray::Option3 || array == ControlArray::Option4;
-}
 
 struct ControlClass {
     const wchar_t* className;
@@ -46,14 +40,15 @@ ControlClass ClassOf(ControlRef control) {
         case ControlArray::Label1: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         default: break;
     }
-    // The first option of a group starts it and is its Tab stop until another is checked.
-    const DWORD first = control.index == 0 ? WS_GROUP | WS_TABSTOP : 0;
+    // The first option of a group starts it; the form makes the checked one its Tab stop.
+    const DWORD first = control.index == 0 ? WS_GROUP : 0;
     return {L"BUTTON", BS_AUTORADIOBUTTON | first, 0};
 }
 
-// Every control in the order the dialog manager should meet them: ascending tab index for
-// those that take the focus, each frame just before what it holds, so that it also closes the
-// option group before it, and each unit label after its panel's controls.
+// Every control in the order the dialog manager should meet them, which is the order its arrow
+// keys walk a group in and its Tab visits: ascending tab index for those that take the focus,
+// each frame just before what it holds, so that it also closes the option group before it, and
+// each unit label after its panel's controls.
 std::vector<ControlRef> CreationOrder() {
     std::vector<ControlRef> order;
     std::array<bool, 6> frameMade{};
@@ -62,9 +57,8 @@ std::vector<ControlRef> CreationOrder() {
             continue;
         }
         const std::size_t frame = FrameOf(control);
-        if (!frameMade.at(frame)) {
+        if (!std::exchange(frameMade.at(frame), true)) {
             order.push_back({ControlArray::Frame1, frame});
-            frameMade.at(frame) = true;
         }
         order.push_back(control);
         if (control.array == ControlArray::Command1) {
@@ -99,30 +93,7 @@ MainF::MainF(HINSTANCE instance, std::string programDir) : form_(*this, std::mov
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                 instance, this);
     CreateControls(instance);
-    const UINT dpi = ::GetDpiForWindow(window_);
-    SizeClientArea(dpi, nullptr);
-    LayOut(dpi);
-}
-
-void MainF::SizeClientArea(UINT dpi, const RECT* suggested) {
-    RECT frame = {0, 0, ToPixels(kClientWidthTwips, dpi), ToPixels(kClientHeightTwips, dpi)};
-    const SIZE client = {frame.right, frame.bottom};
-    ::AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested == nullptr ? SWP_NOMOVE : 0);
-    const POINT corner = suggested == nullptr ? POINT{} : POINT{suggested->left, suggested->top};
-    ::SetWindowPos(window_, nullptr, corner.x, corner.y, frame.right - frame.left,
-                   frame.bottom - frame.top, flags);
-    // Where the frame the system draws differs from the one computed for this DPI (a caption
-    // drawn at another scale), correct by what the client area really came to.
-    RECT actual{};
-    ::GetClientRect(window_, &actual);
-    if (actual.right != client.cx || actual.bottom != client.cy) {
-        RECT outer{};
-        ::GetWindowRect(window_, &outer);
-        ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + client.cx - actual.right,
-                       outer.bottom - outer.top + client.cy - actual.bottom,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    LayOut(::GetDpiForWindow(window_), nullptr);
 }
 
 MainF::~MainF() {
@@ -135,43 +106,56 @@ MainF::~MainF() {
     }
 }
 
-HWND& MainF::Control(ControlRef control) {
-    return ControlIn<HWND&>(*this, control);
+HWND MainF::Control(ControlRef control) const {
+    return controls_.at(static_cast<std::size_t>(PlacementOf(control).tabIndex));
+}
+
+HWND& MainF::Handle(ControlRef control) {
+    return controls_.at(static_cast<std::size_t>(PlacementOf(control).tabIndex));
 }
 
 void MainF::CreateControls(HINSTANCE instance) {
     for (const ControlRef control : CreationOrder()) {
         const TwipPlacement& place = PlacementOf(control);
         const ControlClass kind = ClassOf(control);
-        const std::wstring caption = Utf16(place.caption);
-        HWND& handle = Control(control);
-        handle = ::CreateWindowExW(
-            kind.extendedStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-            0, 0, 0, 0, window_,
+        HWND handle = Handle(control) = ::CreateWindowExW(
+            kind.extendedStyle, kind.className, Utf16(place.caption).c_str(),
+            WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + place.tabIndex)),
             instance, nullptr);
+        if (IsOption(control.array) && control.index == 0) {
+            ::SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);  // as the form starts
+        } else if (control.array == ControlArray::Text1 || control.array == ControlArray::Text2) {
+            // Any length of text, not an edit control's usual 30,000 characters.
+            ::SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
+        }
     }
-    for (HWND option : {Option1[0], Option2[0], Option3[0], Option4[0]}) {
-        ::SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
-    }
-    // The boxes take text of any length (an edit control's own limit is 30,000 characters).
-    for (HWND box : {Text1, Text2}) {
-        ::SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
-    }
+    MakeCheckedOptionsTheTabStops();
 }
 
-void MainF::LayOut(UINT dpi) {
+void MainF::LayOut(UINT dpi, const RECT* suggested) {
+    const int width = ClientWidthPixels(static_cast<int>(dpi));
+    const int height = ClientHeightPixels(static_cast<int>(dpi));
+    RECT frame = {0, 0, width, height};
+    ::AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested == nullptr ? SWP_NOMOVE : 0);
+    const POINT corner = suggested == nullptr ? POINT{} : POINT{suggested->left, suggested->top};
+    ::SetWindowPos(window_, nullptr, corner.x, corner.y, frame.right - frame.left,
+                   frame.bottom - frame.top, flags);
+    // Where the frame the system draws differs from the one computed for this DPI (a caption
+    // drawn at another scale), correct by what the client area really came to.
+    RECT actual{};
+    ::GetClientRect(window_, &actual);
+    if (actual.right != width || actual.bottom != height) {
+        RECT outer{};
+        ::GetWindowRect(window_, &outer);
+        ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + width - actual.right,
+                       outer.bottom - outer.top + height - actual.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     for (const ControlRef control : ControlsInTabOrder()) {
-        const TwipPlacement& place = PlacementOf(control);
-        int left = place.left;
-        int top = place.top;
-        if (const std::size_t frame = FrameOf(control); frame != kNoFrame) {
-            // Native controls are all the window's children; a frame only surrounds its own.
-            left += kWindowLayout.frames.at(frame).left;
-            top += kWindowLayout.frames.at(frame).top;
-        }
-        ::SetWindowPos(Control(control), nullptr, ToPixels(left, dpi), ToPixels(top, dpi),
-                       ToPixels(place.width, dpi), ToPixels(place.height, dpi),
+        const PixelRect place = PixelPlacement(control, static_cast<int>(dpi), PixelOrigin::Window);
+        ::SetWindowPos(Control(control), nullptr, place.left, place.top, place.width, place.height,
                        SWP_NOZORDER | SWP_NOACTIVATE);
     }
     FitFonts(dpi);
@@ -180,64 +164,35 @@ void MainF::LayOut(UINT dpi) {
 void MainF::FitFonts(UINT dpi) {
     std::vector<HFONT> previous = std::exchange(fonts_, {});
     HDC dc = ::GetDC(window_);
-    // Every caption in UTF-16, by tab index, converted once for the family and the fitting.
-    std::vector<std::wstring> captions;
-    for (const ControlRef control : ControlsInTabOrder()) {
-        captions.push_back(Utf16(PlacementOf(control).caption));
-    }
     LOGFONTW windowFont{};
-    windowFont.lfHeight = -::MulDiv(9, static_cast<int>(dpi), 72);
+    windowFont.lfHeight = -PixelHeight(kWindowFontPoints, dpi);
     windowFont.lfWeight = FW_NORMAL;
     windowFont.lfCharSet = SHIFTJIS_CHARSET;
-    ::lstrcpynW(windowFont.lfFaceName, JapaneseFamily(dc, captions).c_str(), LF_FACESIZE);
-    // The unit labels ask for their own size, in the family they ask for by name: the first
-    // the window looks for, so the window's family is it wherever it is installed, and its best
-    // stand-in elsewhere.
+    // The unit labels' family is the first looked for: theirs wherever it is installed, and its
+    // best stand-in elsewhere.
+    ::lstrcpynW(windowFont.lfFaceName, JapaneseFamily(dc).c_str(), LF_FACESIZE);
     LOGFONTW unitFont = windowFont;
-    unitFont.lfHeight = -static_cast<LONG>(kUnitLabelFont.points * dpi / 72.0 + 0.5);
     unitFont.lfWeight = kUnitLabelFont.weight;
     unitFont.lfCharSet = static_cast<BYTE>(kUnitLabelFont.characterSet);
-
-    // Each group of controls that stand together shares one font, fitted to all of them.
-    const auto fit = [&](std::vector<ControlRef> group, const LOGFONTW& request) {
+    const auto give = [this](HFONT font, HWND control) {
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    };
+    for (const FontGroup& group : FontGroups()) {
         std::vector<CaptionedControl> controls;
-        for (const ControlRef control : group) {
-            const CaptionKind kind = control.array == ControlArray::Frame1     ? CaptionKind::Frame
-                                     : control.array == ControlArray::Command1 ? CaptionKind::Button
-                                     : control.array == ControlArray::Label1   ? CaptionKind::Label
-                                                                             : CaptionKind::Option;
-            controls.push_back(
-                {Control(control),
-                 captions.at(static_cast<std::size_t>(PlacementOf(control).tabIndex)), kind});
+        for (const ControlRef member : group.members) {
+            controls.push_back({Control(member), member});
         }
-        HFONT font = FitCaptionFont(dc, request, controls, dpi);
-        fonts_.push_back(font);
-        for (const ControlRef control : group) {
-            ::SendMessageW(Control(control), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        fonts_.push_back(FitCaptionFont(
+            dc, group.unitLabels ? unitFont : windowFont,
+            group.unitLabels ? kUnitLabelFont.points : kWindowFontPoints, controls, dpi));
+        for (const CaptionedControl& control : controls) {
+            give(fonts_.back(), control.window);
         }
-    };
-    const auto members = [](ControlArray array) {
-        std::vector<ControlRef> group;
-        for (std::size_t index = 0; index < MembersOf(array); ++index) {
-            group.push_back({array, index});
-        }
-        return group;
-    };
-    for (std::size_t frame = 0; frame < Frame1.size(); ++frame) {
-        fit({{ControlArray::Frame1, frame}}, windowFont);
     }
-    fit(members(ControlArray::Option1), windowFont);
-    fit(members(ControlArray::Option2), windowFont);
-    fit(members(ControlArray::Option3), windowFont);
-    fit(members(ControlArray::Option4), windowFont);
-    fit(members(ControlArray::Command1), windowFont);
-    fit(members(ControlArray::Label1), unitFont);
     // The text boxes show whatever is typed; they take the window's font as it is.
-    HFONT boxFont = ::CreateFontIndirectW(&windowFont);
-    fonts_.push_back(boxFont);
-    for (HWND box : {Text1, Text2}) {
-        ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont), TRUE);
-    }
+    fonts_.push_back(::CreateFontIndirectW(&windowFont));
+    give(fonts_.back(), Control({ControlArray::Text1, 0}));
+    give(fonts_.back(), Control({ControlArray::Text2, 0}));
     ::ReleaseDC(window_, dc);
     for (HFONT font : previous) {
         ::DeleteObject(font);
@@ -254,10 +209,10 @@ LRESULT CALLBACK MainF::WindowProcedure(HWND window, UINT message, WPARAM wParam
     if (self == nullptr) {
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(message, wParam, lParam);
+    return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT MainF::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainF::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_ACTIVATE:
@@ -271,13 +226,10 @@ LRESULT MainF::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_DPICHANGED: {
+        case WM_DPICHANGED:
             // The window moved to a monitor of another scale: the same twips, in its pixels.
-            const UINT dpi = HIWORD(wParam);
-            SizeClientArea(dpi, reinterpret_cast<const RECT*>(lParam));
-            LayOut(dpi);
+            LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_DESTROY: ::PostQuitMessage(0); return 0;
         default: break;
     }
@@ -290,41 +242,34 @@ void MainF::OnCommand(int id, int notification) {
         return;  // Enter and Escape (IDOK, IDCANCEL) press nothing
     }
     const ControlRef control = ControlsInTabOrder()[static_cast<std::size_t>(tabIndex)];
-    const auto index = static_cast<std::int16_t>(control.index);
-    if (control.array == ControlArray::Command1) {
-        form_.Command1_Click(index);
-        return;
+    if (IsOption(control.array)) {
+        if (!Checked(control)) {
+            return;
+        }
+        MakeCheckedOptionsTheTabStops();
     }
-    if (!IsOption(control.array) ||
-        ::SendMessageW(Control(control), BM_GETCHECK, 0, 0) != BST_CHECKED) {
-        return;
-    }
-    MakeCheckedOptionTheTabStop(control.array);
-    switch (control.array) {
-        case ControlArray::Option1: form_.Option1_Click(index); break;
-        case ControlArray::Option3: form_.Option3_Click(index); break;
-        case ControlArray::Option4: form_.Option4_Click(index); break;
-        default: break;  // the destination is read when a conversion starts
+    form_.Click(control);
+}
+
+void MainF::MakeCheckedOptionsTheTabStops() {
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (IsOption(control.array)) {
+            HWND option = Control(control);
+            const LONG_PTR style = ::GetWindowLongPtrW(option, GWL_STYLE);
+            ::SetWindowLongPtrW(option, GWL_STYLE,
+                                IsTabStop(control, Checked(control))
+                                    ? style | WS_TABSTOP
+                                    : style & ~LONG_PTR{WS_TABSTOP});
+        }
     }
 }
 
-void MainF::MakeCheckedOptionTheTabStop(ControlArray array) {
-    // Tab enters a group at its checked option, as in the system's own dialogs.
-    for (std::size_t index = 0; index < MembersOf(array); ++index) {
-        HWND option = Control({array, index});
-        const bool checked = ::SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        const LONG_PTR style = ::GetWindowLongPtrW(option, GWL_STYLE);
-        ::SetWindowLongPtrW(option, GWL_STYLE,
-                            checked ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
-    }
-}
-
-bool MainF::Option2Checked(std::size_t index) const {
-    return ::SendMessageW(Option2.at(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+bool MainF::Checked(ControlRef option) const {
+    return ::SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 std::string MainF::Text(TextBox box) const {
-    HWND edit = box == TextBox::Text1 ? Text1 : Text2;
+    HWND edit = Control({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0});
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         ::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
@@ -332,21 +277,22 @@ std::string MainF::Text(TextBox box) const {
 }
 
 void MainF::SetText(TextBox box, std::string_view text) {
-    ::SetWindowTextW(box == TextBox::Text1 ? Text1 : Text2, Utf16(text).c_str());
+    ::SetWindowTextW(
+        Control({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0}),
+        Utf16(text).c_str());
 }
 
-void MainF::ShowMessage(std::string_view prompt, MessageStyle style) {
-    // Before the window is shown (the table message at start-up) the box stands on its own;
-    // afterwards the window owns it and takes no input until it is dismissed.
-    HWND owner = ::IsWindowVisible(window_) ? window_ : nullptr;
-    const UINT icon = style == MessageStyle::Critical ? MB_ICONERROR : MB_ICONINFORMATION;
-    ::MessageBoxW(owner, Utf16(DisplayablePrompt(prompt)).c_str(), Utf16(kApplicationTitle).c_str(),
+void MainF::ShowMessage(const Message& message) {
+    // The system's own box: its Ctrl+C copies the text it shows, not the form's `copied`.
+    HWND owner = message.ownedByWindow ? window_ : nullptr;
+    const UINT icon = message.style == MessageStyle::Critical ? MB_ICONERROR : MB_ICONINFORMATION;
+    ::MessageBoxW(owner, Utf16(message.shown).c_str(), Utf16(kApplicationTitle).c_str(),
                   MB_OK | icon | (owner ? 0 : MB_SETFOREGROUND));
 }
 
 void MainF::ShowForm() {
     ::ShowWindow(window_, SW_SHOWNORMAL);
-    ::SetFocus(Option1[0]);
+    ::SetFocus(Control(kFirstFocus));
     ::UpdateWindow(window_);
 }
 

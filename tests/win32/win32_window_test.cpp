@@ -1,86 +1,73 @@
-// The Win32 face in process, under Wine: the controls the dialog manager tabs through, the layout
-// and fonts at several DPIs, every caption measured against the room its control gives it, and the
-// option handlers. The arrow keys, conversions and their message boxes are driven from outside,
-// with real keys, by window_test.sh.
-#include "win32window/main_window.h"
+// The Win32 face in process, under Wine: how the form maps onto the dialog manager's Tab and
+// arrow order, onto the controls' places at several DPIs and onto their fonts, and the options'
+// notifications onto the form. Keys, conversions and message boxes are played from outside, with
+// real keys, by window_test.sh.
+#include "win32window/window.h"
 
 #include <windows.h>
 
-#include <span>
-#include <string>
-#include <utility>
+#include <set>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
-#include "form/form_layout.h"
+#include "form/form_fonts.h"
+#include "form/form_keyboard.h"
+#include "form/form_pixels.h"
 #include "runtime/utf16.h"
-#include "win32window/caption_font.h"
 
 namespace tolvane {
 namespace {
 
-constexpr const char* kEvenTable =
-    "60,60,60,60,60,60\n60,60,60,60,60,60\n60,60,60,60,60,60\n60,60,60,60,60,60\n";
-
 class Window : public ::testing::Test {
   protected:
     Window() {
-        dir_.Write("table.csv", kEvenTable);
+        dir_.Write("table.csv",
+                   "60,60,60,60,60,60\n60,60,60,60,60,60\n"
+                   "60,60,60,60,60,60\n60,60,60,60,60,60\n");
         form_.Start();
     }
-
-    // Every captioned control with its caption and the kind of room it gives it.
-    std::vector<CaptionedControl> Captioned() const {
-        std::vector<CaptionedControl> controls;
-        using Group = std::pair<std::span<const HWND>, CaptionKind>;
-        for (const auto& [group, kind] :
-             {Group{form_.Frame1, CaptionKind::Frame}, Group{form_.Option1, CaptionKind::Option},
-              Group{form_.Option2, CaptionKind::Option}, Group{form_.Option3, CaptionKind::Option},
-              Group{form_.Option4, CaptionKind::Option}, Group{form_.Command1, CaptionKind::Button},
-              Group{form_.Label1, CaptionKind::Label}}) {
-            for (HWND control : group) {
-                std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1,
-                                  L'\0');
-                text.resize(static_cast<std::size_t>(
-                    ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-                controls.push_back({control, text, kind});
-            }
-        }
-        return controls;
+    bool Checked(ControlRef option) {
+        return ::SendMessageW(form_.Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
     testing::TempDir dir_;
     MainF form_{::GetModuleHandleW(nullptr), testing::Utf8(dir_.path())};
 };
 
-TEST_F(Window, TabWalksTheControlsAsTheDialogManagerSeesThem) {
-    // Tab: each group at its checked option, then each panel's box and button, round.
-    std::vector<HWND> stops;
-    HWND at = form_.Option1[0];
-    for (int i = 0; i < 9; ++i) {
-        stops.push_back(at);
+// The dialog manager's Tab stops are the form's, each group's at its checked option; its arrow
+// keys move through a group as the form's do, round at both ends. A click reaches the form.
+TEST_F(Window, TheDialogManagerWalksTheFormsOrder) {
+    ::SendMessageW(form_.Control({ControlArray::Option3, 2}), BM_CLICK, 0, 0);
+    ::SendMessageW(form_.Control({ControlArray::Option1, 1}), BM_CLICK, 0, 0);
+    ::SendMessageW(form_.Control({ControlArray::Option4, 5}), BM_CLICK, 0, 0);
+    const std::vector<ControlRef> stops = TabStops([this](ControlRef o) { return Checked(o); });
+    HWND at = form_.Control(stops.back());
+    for (const ControlRef stop : stops) {
         at = ::GetNextDlgTabItem(form_.Window(), at, FALSE);
+        EXPECT_EQ(at, form_.Control(stop)) << PlacementOf(stop).caption;
     }
-    EXPECT_EQ(stops, (std::vector<HWND>{form_.Option1[0], form_.Option2[0], form_.Option3[0],
-                                        form_.Option4[0], form_.Text1, form_.Command1[0],
-                                        form_.Text2, form_.Command1[1], form_.Option1[0]}));
-    // A click moves the group's Tab stop to the option it checks, and runs its handler.
-    ::SendMessageW(form_.Option3[2], BM_CLICK, 0, 0);
-    ::SendMessageW(form_.Option1[1], BM_CLICK, 0, 0);
-    ::SendMessageW(form_.Option4[5], BM_CLICK, 0, 0);
-    EXPECT_EQ(::GetNextDlgTabItem(form_.Window(), form_.Option2[0], FALSE), form_.Option3[2]);
-    EXPECT_EQ(form_.State().TimeBand, 2);
-    EXPECT_EQ(form_.State().DistanceBand, 5);
+    for (const ControlRef option : ControlsInTabOrder()) {
+        if (IsOption(option.array)) {
+            EXPECT_EQ(::GetNextDlgGroupItem(form_.Window(), form_.Control(option), FALSE),
+                      form_.Control(ArrowTarget(option, Key::Down)))
+                << PlacementOf(option).caption;
+            EXPECT_EQ(::GetNextDlgGroupItem(form_.Window(), form_.Control(option), TRUE),
+                      form_.Control(ArrowTarget(option, Key::Up)));
+        }
+    }
+    EXPECT_EQ(form_.State().TimeBand * 10 + form_.State().DistanceBand, 25);
     EXPECT_EQ(form_.State().PlanFactor, 1.2f);
-    EXPECT_EQ(::SendMessageW(form_.Option1[0], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_FALSE(Checked({ControlArray::Option1, 0}));
     // The boxes take any text, not an edit control's usual 30,000 characters.
-    EXPECT_GE(::SendMessageW(form_.Text2, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+    EXPECT_GE(::SendMessageW(form_.Control({ControlArray::Text2, 0}), EM_GETLIMITTEXT, 0, 0),
+              0x7FFFFFFE);
 }
 
-TEST_F(Window, LaidOutInTwipsAtEveryDpiWithEveryCaptionWhole) {
-    HDC dc = ::GetDC(form_.Window());
+// Every control where the form places it at each resolution, in the window's client area of the
+// form's size; each of the form's font groups in one font, the text boxes in the window's.
+TEST_F(Window, LaidOutAndFittedAsTheFormSaysAtEveryDpi) {
     for (const UINT dpi : {96u, 144u, 192u, 120u}) {
         SCOPED_TRACE(dpi);
         if (dpi != 96) {
@@ -88,57 +75,34 @@ TEST_F(Window, LaidOutInTwipsAtEveryDpiWithEveryCaptionWhole) {
             ::SendMessageW(form_.Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                            reinterpret_cast<LPARAM>(&suggested));
         }
-        const auto pixels = [dpi](int twips) {
-            return ::MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
-        };
         RECT client{};
         ::GetClientRect(form_.Window(), &client);
-        EXPECT_EQ(client.right, pixels(kClientWidthTwips));
-        EXPECT_EQ(client.bottom, pixels(kClientHeightTwips));
-        // Inside a frame, from the frame's corner: the standard plan at (120 + 240, 120 + 840).
-        RECT plan{};
-        ::GetWindowRect(form_.Option1[2], &plan);
-        ::MapWindowPoints(HWND_DESKTOP, form_.Window(), reinterpret_cast<POINT*>(&plan), 2);
-        EXPECT_EQ(plan.left, pixels(360));
-        EXPECT_EQ(plan.top, pixels(960));
-        EXPECT_EQ(plan.right - plan.left, pixels(1695));
-        EXPECT_EQ(plan.bottom - plan.top, pixels(180));
-        for (const CaptionedControl& control : Captioned()) {
-            const auto font =
-                reinterpret_cast<HFONT>(::SendMessageW(control.window, WM_GETFONT, 0, 0));
-            EXPECT_TRUE(CaptionFits(dc, font, control, dpi)) << Utf8(control.caption);
+        EXPECT_EQ(client.right, ClientWidthPixels(static_cast<int>(dpi)));
+        EXPECT_EQ(client.bottom, ClientHeightPixels(static_cast<int>(dpi)));
+        for (const ControlRef control : ControlsInTabOrder()) {
+            RECT place{};
+            ::GetWindowRect(form_.Control(control), &place);
+            ::MapWindowPoints(HWND_DESKTOP, form_.Window(), reinterpret_cast<POINT*>(&place), 2);
+            EXPECT_EQ((PixelRect{place.left, place.top, place.right - place.left,
+                                 place.bottom - place.top}),
+                      PixelPlacement(control, static_cast<int>(dpi), PixelOrigin::Window))
+                << PlacementOf(control).caption;
         }
+        std::set<WPARAM> fonts;
+        for (const FontGroup& group : FontGroups()) {
+            std::set<WPARAM> groupFonts;
+            for (const ControlRef member : group.members) {
+                groupFonts.insert(::SendMessageW(form_.Control(member), WM_GETFONT, 0, 0));
+            }
+            EXPECT_EQ(groupFonts.size(), 1u) << PlacementOf(group.members[0]).caption;
+            fonts.insert(groupFonts.begin(), groupFonts.end());
+        }
+        EXPECT_EQ(::SendMessageW(form_.Control({ControlArray::Text1, 0}), WM_GETFONT, 0, 0),
+                  ::SendMessageW(form_.Control({ControlArray::Text2, 0}), WM_GETFONT, 0, 0));
+        EXPECT_EQ(
+            fonts.count(::SendMessageW(form_.Control({ControlArray::Text1, 0}), WM_GETFONT, 0, 0)),
+            0u);
     }
-    ::ReleaseDC(form_.Window(), dc);
-}
-
-TEST_F(Window, AFontTooLargeForItsGroupIsShrunkToTheLargestThatFits) {
-    HDC dc = ::GetDC(form_.Window());
-    const std::vector<CaptionedControl> plans = {
-        {form_.Option1[0], L"スーパーパックＬ", CaptionKind::Option},
-        {form_.Option1[2], L"標準コース", CaptionKind::Option}};
-    LOGFONTW request{};
-    request.lfHeight = -30;
-    request.lfCharSet = SHIFTJIS_CHARSET;
-    const std::vector<std::wstring> captions = {plans[0].caption, plans[1].caption};
-    ::lstrcpynW(request.lfFaceName, JapaneseFamily(dc, captions).c_str(), LF_FACESIZE);
-    HFONT fitted = FitCaptionFont(dc, request, plans, 96);
-    LOGFONTW chosen{};
-    ::GetObjectW(fitted, sizeof chosen, &chosen);
-    EXPECT_LT(-chosen.lfHeight, 30);
-    for (const CaptionedControl& control : plans) {
-        EXPECT_TRUE(CaptionFits(dc, fitted, control, 96));
-    }
-    // One pixel larger, at full width, does not fit: the largest was taken.
-    LOGFONTW larger = chosen;
-    larger.lfHeight -= 1;
-    larger.lfWidth = 0;
-    HFONT tooLarge = ::CreateFontIndirectW(&larger);
-    EXPECT_FALSE(CaptionFits(dc, tooLarge, plans[0], 96) &&
-                 CaptionFits(dc, tooLarge, plans[1], 96));
-    ::DeleteObject(tooLarge);
-    ::DeleteObject(fitted);
-    ::ReleaseDC(form_.Window(), dc);
 }
 
 TEST(Utf16, TextCrossesTheBoundaryOnceEachWay) {

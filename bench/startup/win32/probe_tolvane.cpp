@@ -1,7 +1,7 @@
 // The calculator started exactly as the program starts it, ending at its first paint.
 #include "first_paint.h"
-#include "win32window/calculator_app.h"
-#include "win32window/main_window.h"
+#include "win32window/app.h"
+#include "win32window/window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return tolvane::RunCalculator(instance,
