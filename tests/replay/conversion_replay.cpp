@@ -8,7 +8,6 @@
 // distance band, destination and direction, the results for a few typed numbers and a digest
 // of 12,000 conversions more.
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -35,13 +34,15 @@ std::string ReadFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// The double's exact value, in hexadecimal, or "fault" when reading it fails.
+// The double's 64 bits in hexadecimal, or "fault" when reading it fails. The pattern, not a
+// formatted value, so that every build spells it the same, the web's too, whose C++ library
+// cannot write a double.
 std::string Bits(std::string_view text) {
     try {
-        char buffer[64];
-        const double value = tolvane::ValOfText(text);
-        return std::string(
-            buffer, std::to_chars(buffer, std::end(buffer), value, std::chars_format::hex).ptr);
+        const auto bits = __builtin_bit_cast(std::uint64_t, tolvane::ValOfText(text));
+        char buffer[19];
+        std::snprintf(buffer, sizeof buffer, "0x%016llx", static_cast<unsigned long long>(bits));
+        return buffer;
     } catch (...) {
         return "fault";
     }
