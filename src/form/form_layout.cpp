@@ -115,8 +115,9 @@ std::array<ControlRef, kControlCount> SortedByTabIndex() {
             controls.at(count++) = {array, index};
         }
     }
-    std::ranges::sort(controls, {},
-                      [](ControlRef control) { return PlacementOf(control).tabIndex; });
+    std::sort(controls.begin(), controls.end(), [](ControlRef a, ControlRef b) {
+        return PlacementOf(a).tabIndex < PlacementOf(b).tabIndex;
+    });
     return controls;
 }
 
