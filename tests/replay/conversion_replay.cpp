@@ -60,12 +60,16 @@ std::string Outcome(int direction, std::string_view input, int destination,
                                               : tolvane::DestinationKind::Mobile,
                              state);
         std::string line = std::to_string(conversion.result) + " ";
+        // Escaped only where needed: formatting every byte was most of the replay's time.
         for (const char c : conversion.sentence) {
             const auto byte = static_cast<unsigned char>(c);
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-            line +=
-                byte < 0x20 || byte == 0x7F || c == '\\' ? std::string(escape) : std::string(1, c);
+            if (byte < 0x20 || byte == 0x7F || c == '\\') {
+                char escape[5];
+                std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+                line += escape;
+            } else {
+                line += c;
+            }
         }
         return line;
     } catch (const tolvane::ConversionFailed&) {
@@ -108,7 +112,8 @@ void RecordGrid(std::ostream& out) {
     // A table of its own, not the shipped one, whose rates may change: one band without a
     // valid rate, one negative.
     for (std::size_t i = 0; i < state.RateTable.size(); ++i) {
-        state.RateTable[i] = static_cast<std::int16_t>(i == 5 ? 0 : i == 11 ? -30 : 20 + 11 * i);
+        const int n = static_cast<int>(i);
+        state.RateTable[i] = static_cast<std::int16_t>(n == 5 ? 0 : n == 11 ? -30 : 20 + 11 * n);
     }
     for (std::int16_t plan = 0; plan < 4; ++plan) {
         state.ResetSelections();
