@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build app run install uninstall deb test sanitize native windows fuzz bench \
+.PHONY: all build app run install uninstall deb test sanitize native windows web fuzz bench \
 	bench-startup bench-startup-windows bench-memory format clean
 
 all: build
@@ -63,6 +63,14 @@ windows:
 	$(call preset,windows)
 	ctest --preset windows -j $(JOBS)
 
+# Built for WebAssembly with emscripten in build-web/: the engine, the form logic and their tests,
+# which run under node. Debian's emscripten comes with its system libraries built, in a cache it
+# never writes to, so any user can build this (an EM_CACHE of one's own would start empty, and
+# emscripten would refuse to fill it).
+web:
+	$(call preset,web)
+	ctest --preset web -j $(JOBS)
+
 # Each libFuzzer harness for FUZZ_SECONDS, from the committed seeds; what it finds new is kept
 # in build-fuzz/corpus, and a crashing input is written to the current directory.
 fuzz:
@@ -99,4 +107,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-app build-sanitize build-native build-fuzz build-windows
+	rm -rf build build-app build-sanitize build-native build-fuzz build-windows build-web

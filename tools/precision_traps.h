@@ -6,12 +6,13 @@
 // another whole number. The test suite pins some (tests/core/precision_trap_test.cpp); after a
 // change of rates or of a formula, build/tools/precision_traps lists them again to re-pin.
 // Compiled, like the tariff layer, with -ffp-contract=off, so that only fma() fuses.
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <set>
 #include <string>
 
+#include "runtime/val_of_text.h"
 #include "tariff/conversion.h"
 
 namespace tolvane::traps {
@@ -73,6 +74,18 @@ inline constexpr Setting kMobileYen{ConversionDirection::ChargeToTime, Destinati
 inline constexpr Setting kSuperSYen{ConversionDirection::ChargeToTime, DestinationKind::HOrGeneral,
                                     PlanIndex::SuperPackS, 45};
 
+// The fewest significant digits that the program reads back as v, as a user would type them.
+// Through printf, not std::to_chars: the web's C++ library cannot write a double.
+inline std::string ShortestText(double v) {
+    char text[32];
+    for (int digits = 1;; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, v);
+        if (digits == 17 || ValOfText(text) == v) {
+            return text;
+        }
+    }
+}
+
 // The inputs where the program's answer and another arithmetic's differ, "input program other"
 // a line, in increasing order. They lie where the double answer is within rounding of a half:
 // for each of the first `halves` halves, the doubles a few steps either side of the input that
@@ -103,13 +116,11 @@ inline std::string Search(const Setting& s, Arithmetic other, int halves) {
         if (candidate <= 0) {
             continue;
         }
-        char text[32];
-        *std::to_chars(text, text + sizeof text - 1, candidate).ptr = '\0';
+        const std::string text = ShortestText(candidate);
         const std::int32_t program = Program(s, text);
         const auto answer = static_cast<std::int64_t>(Answer(s, candidate, other));
         if (answer != program) {
-            found += std::string(text) + ' ' + std::to_string(program) + ' ' +
-                     std::to_string(answer) + '\n';
+            found += text + ' ' + std::to_string(program) + ' ' + std::to_string(answer) + '\n';
         }
     }
     return found;

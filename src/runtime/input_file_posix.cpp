@@ -5,13 +5,14 @@
 #include <unistd.h>
 
 #include "runtime/runtime_failure.h"
+#include "runtime/system_path.h"
 
 namespace tolvane {
 
 InputFile::Handle InputFile::Open(const std::string& path) {
     // Non-blocking, so that a FIFO without a writer cannot hold start-up; it is then refused as
     // no regular file. A failed open gives -1, which is kNoHandle.
-    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    return ::open(PathFromUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
 }
 
 bool InputFile::IsRegularFile(Handle handle) {

@@ -11,6 +11,10 @@ namespace tolvane {
 // Like any directory name it ends in the separator only when it is a root ("/", "C:\").
 // `startedAs` is the program's path as it was started (argv[0]), the last resort where the
 // system cannot tell where the program is; never the root unless the program is there.
+// In a browser (WebAssembly) the program is no file in any folder, so its directory is the
+// fixed folder "/tolvane" of emscripten's file system: the page puts table.csv there before the
+// program starts. A folder of its own at the root, so that nothing emscripten keeps in its
+// file system (/tmp, /home/web_user, /dev) is mistaken for the program's.
 std::string ProgramDir(std::string_view startedAs = {});
 
 // The folder of a given executable path; what ProgramDir uses, and what tests feed. On POSIX the

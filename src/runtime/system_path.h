@@ -17,7 +17,8 @@ inline constexpr char kPathSeparator = '/';
 // The program's texts, paths among them, are UTF-8; these convert where a path meets the file
 // system. POSIX takes a name's bytes as they are. Windows names files in UTF-16, so the text is
 // converted as UTF-8 whatever the system's code page, and a folder named in Japanese is found;
-// there a text that is not UTF-8 names no file and throws RuntimeFailure.
+// there, and on the web, whose file names are JavaScript strings, a text that is not UTF-8 names
+// no file and throws RuntimeFailure.
 std::filesystem::path PathFromUtf8(std::string_view text);
 std::string Utf8FromPath(const std::filesystem::path& path);
 

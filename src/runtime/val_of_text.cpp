@@ -2,9 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <system_error>
+
+#include <fast_float.h>
 
 #include "runtime/runtime_failure.h"
 
@@ -138,9 +140,6 @@ class Significand {
         }
         std::size_t length = count_;
         power += dropped_;
-        // Whether a digit stands at or above the units: a value out of range then is too large
-        // for a double, otherwise too small (a zero never is out of range).
-        const bool large = static_cast<std::int64_t>(count_) + power > 0;
         if (sticky_) {
             text_[length++] = '1';
             --power;
@@ -148,12 +147,14 @@ class Significand {
         text_[length++] = 'e';
         const char* const end =
             std::to_chars(text_.data() + length, text_.data() + text_.size(), power).ptr;
+        // fast_float rather than std::from_chars: the same correctly rounded reader on every
+        // build, the web's C++ library having no floating-point from_chars. It reads a value too
+        // large for a double as an infinity without saying so, and one too small as zero.
         double magnitude = 0.0;
-        if (std::from_chars(text_.data(), end, magnitude).ec == std::errc::result_out_of_range &&
-            large) {
+        fast_float::from_chars(text_.data(), end, magnitude);
+        if (std::isinf(magnitude)) {
             throw RuntimeFailure("number beyond the range of a double");
         }
-        // Too small, it is left zero.
         return magnitude;
     }
 

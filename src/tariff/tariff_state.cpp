@@ -1,7 +1,5 @@
 #include "tariff/tariff_state.h"
 
-#include <bit>
-
 #include "runtime/runtime_failure.h"
 
 namespace tolvane {
@@ -9,10 +7,11 @@ namespace {
 
 constexpr std::array<float, 3> kPlanFactors = {0.9f, 1.2f, 1.0f};
 
-// The exact binary32 values the tariff results are defined with.
-static_assert(std::bit_cast<std::uint32_t>(kPlanFactors[0]) == 0x3F666666);
-static_assert(std::bit_cast<std::uint32_t>(kPlanFactors[1]) == 0x3F99999A);
-static_assert(std::bit_cast<std::uint32_t>(kPlanFactors[2]) == 0x3F800000);
+// The exact binary32 values the tariff results are defined with. The compiler's own bit cast:
+// the web's C++ library has no std::bit_cast.
+static_assert(__builtin_bit_cast(std::uint32_t, kPlanFactors[0]) == 0x3F666666);
+static_assert(__builtin_bit_cast(std::uint32_t, kPlanFactors[1]) == 0x3F99999A);
+static_assert(__builtin_bit_cast(std::uint32_t, kPlanFactors[2]) == 0x3F800000);
 
 }  // namespace
 

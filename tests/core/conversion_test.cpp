@@ -119,8 +119,9 @@ TEST(Convert, AllocatesOnlyTheSentence) {
                 const Conversion conversion = Convert(direction, input, destination, state);
                 const std::size_t made = allocations.Made();
                 EXPECT_EQ(made, 1u) << input.substr(0, 20);
-                // Reserved at its exact size, not grown as it was written.
-                EXPECT_EQ(conversion.sentence.capacity(), conversion.sentence.size());
+                // Reserved at its exact size, not grown as it was written; libc++ rounds what is
+                // reserved up to its 16-byte step.
+                EXPECT_LT(conversion.sentence.capacity(), conversion.sentence.size() + 16);
             }
         }
     }

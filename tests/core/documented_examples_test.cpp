@@ -50,10 +50,12 @@ std::int16_t OptionIndex(const std::array<TwipPlacement, N>& options, const std:
     const auto named = [&](const TwipPlacement& option) {
         return std::string_view(option.caption).starts_with(name);
     };
-    EXPECT_TRUE(name == "any" || name == "任意" || std::ranges::count_if(options, named) == 1)
+    EXPECT_TRUE(name == "any" || name == "任意" ||
+                std::count_if(options.begin(), options.end(), named) == 1)
         << name << " names no one option";
     // None found is N: the first option.
-    return static_cast<std::int16_t>((std::ranges::find_if(options, named) - options.begin()) % N);
+    const auto found = std::find_if(options.begin(), options.end(), named) - options.begin();
+    return static_cast<std::int16_t>(static_cast<std::size_t>(found) % N);
 }
 
 TEST(DocumentedExamples, TheProgramGivesTheirAnswers) {

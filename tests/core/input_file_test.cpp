@@ -107,7 +107,7 @@ constexpr const char* kNotATable[] = {"nothing",    "directory", "NUL",    "NUL 
                                       "\\\\.\\NUL", "CON",       "CONIN$", "COM1",
                                       "pipe"};
 #else
-constexpr const char* kNotATable[] = {"nothing", "directory", "FIFO", "device", "read error"};
+constexpr const char* kNotATable[] = {"nothing", "directory", "device", "read error", "FIFO"};
 #endif
 
 TEST(OpenForInput, RefusesAllButARegularFileAndNeverBlocks) {
@@ -135,8 +135,11 @@ TEST(OpenForInput, RefusesAllButARegularFileAndNeverBlocks) {
         ::CloseHandle(pipe);
 #else
         int writer = -1;
-        if (what == "FIFO") {  // one that holds a whole valid line
+        if (what == "FIFO") {  // one that holds a whole valid line; last, as it may skip
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            if (!std::filesystem::is_fifo(file)) {
+                GTEST_SKIP() << "mkfifo made a regular file: this file system has no FIFOs";
+            }
             writer = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
             ASSERT_EQ(::write(writer, "1,2\n", 4), 4);
         } else if (what == "device") {
@@ -154,8 +157,15 @@ TEST(OpenForInput, ReadsOnlyWhatIsAskedForAndClosesTheFile) {
     TempDir dir;
     const auto table = dir.path() / "table.csv";
     dir.Write(table, "1,2\n");
-    // A sparse 8 GiB tail: reading the whole file, let alone holding it, would show.
-    std::filesystem::resize_file(table, std::uintmax_t{8} << 30);
+    // A sparse 8 GiB tail: reading the whole file, let alone holding it, would show. On the web
+    // 1 GiB, the most emscripten 3.1.6 makes: it keeps a size's low 32 bits, as a signed number.
+#ifdef __EMSCRIPTEN__
+    constexpr std::uintmax_t kSize = std::uintmax_t{1} << 30;
+#else
+    constexpr std::uintmax_t kSize = std::uintmax_t{8} << 30;
+#endif
+    std::filesystem::resize_file(table, kSize);
+    ASSERT_EQ(std::filesystem::file_size(table), kSize);
     const auto start = std::chrono::steady_clock::now();
     {
         InputFile file = OpenForInput(Utf8(table));

@@ -3,12 +3,13 @@
 // -march=native, the tariff layer fails every fused trap below; built with -mfpmath=387
 // (strict_float.h's check removed), it fails five of them: on x86-64 the result is rounded to a
 // double on its way out, which hides the rest.
-#include <cstring>
+#include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 #include "precision_traps.h"
+#include "runtime/val_of_text.h"
 
 namespace tolvane::traps {
 namespace {
@@ -33,8 +34,7 @@ TEST(PrecisionTraps, ThePinnedInputsStillTellTheArithmeticsApartAndTheSearchFind
           Trap{kMobileYen, "100.90909090909092", 2, 3, 2},
           Trap{kSuperSYen, "196.00000778834024", 12, 11, 12}}) {
         SCOPED_TRACE(trap.input);
-        double v = 0;
-        std::from_chars(trap.input, trap.input + std::strlen(trap.input), v);
+        const double v = ValOfText(trap.input);
         EXPECT_EQ(Program(trap.setting, trap.input), trap.result);
         for (const auto& [other, answer] :
              {std::pair{Arithmetic::Wider, trap.wider}, std::pair{Arithmetic::Fused, trap.fused}}) {

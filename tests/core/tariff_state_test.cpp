@@ -1,6 +1,5 @@
 #include "tariff/tariff_state.h"
 
-#include <bit>
 #include <cstdint>
 #include <numeric>
 #include <tuple>
@@ -14,7 +13,7 @@ namespace tolvane {
 namespace {
 
 std::uint32_t FactorBits(const TariffState& state) {
-    return std::bit_cast<std::uint32_t>(state.PlanFactor);
+    return __builtin_bit_cast(std::uint32_t, state.PlanFactor);
 }
 auto Fields(const TariffState& s) {
     return std::tuple(FactorBits(s), s.LastResult, s.DistanceBand, s.TimeBand, s.AppDir,

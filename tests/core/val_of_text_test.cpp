@@ -66,6 +66,9 @@ TEST(ValOfText, ReadsTheLeadingNumberCorrectlyRounded) {
 
 // Under a locale whose decimal separator is a comma the point still separates the fraction.
 TEST(ValOfText, IgnoresTheProcessLocale) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the web's C library (musl) has '.' for the decimal point in every locale";
+#endif
 #ifdef _WIN32
     const char* const german = "German_Germany.1252";  // one of the system's own
 #else

@@ -1,6 +1,5 @@
 #include "form/form_logic.h"
 
-#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,7 +34,7 @@ struct Form {
         }
     }
     std::uint32_t FactorBits() const {
-        return std::bit_cast<std::uint32_t>(logic.State().PlanFactor);
+        return __builtin_bit_cast(std::uint32_t, logic.State().PlanFactor);
     }
 
     testing::TempDir dir;

@@ -8,7 +8,6 @@
 // distance band, destination and direction, the results for a few typed numbers and a digest
 // of 12,000 conversions more.
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -35,13 +34,15 @@ std::string ReadFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// The double's exact value, in hexadecimal, or "fault" when reading it fails.
+// The double's 64 bits in hexadecimal, or "fault" when reading it fails. The pattern, not a
+// formatted value, so that every build spells it the same, the web's too, whose C++ library
+// cannot write a double.
 std::string Bits(std::string_view text) {
     try {
-        char buffer[64];
-        const double value = tolvane::ValOfText(text);
-        return std::string(
-            buffer, std::to_chars(buffer, std::end(buffer), value, std::chars_format::hex).ptr);
+        const auto bits = __builtin_bit_cast(std::uint64_t, tolvane::ValOfText(text));
+        char buffer[19];
+        std::snprintf(buffer, sizeof buffer, "0x%016llx", static_cast<unsigned long long>(bits));
+        return buffer;
     } catch (...) {
         return "fault";
     }
@@ -59,12 +60,16 @@ std::string Outcome(int direction, std::string_view input, int destination,
                                               : tolvane::DestinationKind::Mobile,
                              state);
         std::string line = std::to_string(conversion.result) + " ";
+        // Escaped only where needed: formatting every byte was most of the replay's time.
         for (const char c : conversion.sentence) {
             const auto byte = static_cast<unsigned char>(c);
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-            line +=
-                byte < 0x20 || byte == 0x7F || c == '\\' ? std::string(escape) : std::string(1, c);
+            if (byte < 0x20 || byte == 0x7F || c == '\\') {
+                char escape[5];
+                std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+                line += escape;
+            } else {
+                line += c;
+            }
         }
         return line;
     } catch (const tolvane::ConversionFailed&) {
@@ -107,7 +112,8 @@ void RecordGrid(std::ostream& out) {
     // A table of its own, not the shipped one, whose rates may change: one band without a
     // valid rate, one negative.
     for (std::size_t i = 0; i < state.RateTable.size(); ++i) {
-        state.RateTable[i] = static_cast<std::int16_t>(i == 5 ? 0 : i == 11 ? -30 : 20 + 11 * i);
+        const int n = static_cast<int>(i);
+        state.RateTable[i] = static_cast<std::int16_t>(n == 5 ? 0 : n == 11 ? -30 : 20 + 11 * n);
     }
     for (std::int16_t plan = 0; plan < 4; ++plan) {
         state.ResetSelections();
