@@ -1,5 +1,6 @@
-# The core's layers, lowest first: runtime <- tariff <- ratetable <- startup; the window sits on
-# top. A layer may include its own headers and those of the layers it links, and nothing else.
+# The layers, lowest first: runtime <- tariff <- ratetable <- startup <- form, then one face on
+# top (the Qt window, the Win32 window). A layer may include its own headers and those of the
+# layers it links, and nothing else: no higher layer, no sideways one (a face never another's).
 #
 # The build keeps to that on its own: no target sees src/ as a whole. Each layer publishes an
 # include root of its own, build/layers/<folder>/, that holds just one entry, <folder>, a link to

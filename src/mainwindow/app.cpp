@@ -48,7 +48,7 @@ void PrepareApplication(QApplication& application) {
 int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& beforeShow) {
     QApplication application(argc, argv);
     PrepareApplication(application);
-    MainF window({}, ProgramDir(argc > 0 ? argv[0] : ""));
+    MainF window(ProgramDir(argc > 0 ? argv[0] : ""));
     if (beforeShow) {
         beforeShow(window);
     }

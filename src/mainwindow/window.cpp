@@ -29,9 +29,9 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-MainF::MainF(MessageShower showMessage, std::string programDir, QWidget* parent)
+MainF::MainF(std::string programDir, QWidget* parent)
     : QWidget(parent),
-      showMessage_(showMessage ? std::move(showMessage) : MessageBoxShower(this)),
+      showMessage_(MessageBoxShower(this)),
       form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
     setWindowTitle(FromUtf8(kApplicationTitle));
     // Qt scales for high-DPI screens by itself: the layout is laid out at 96 dots per inch.

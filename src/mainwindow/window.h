@@ -26,12 +26,8 @@ class MainF : public QWidget, private FormView {
     Q_OBJECT
 
   public:
-    using MessageShower = std::function<void(const Message&)>;
-
-    // Messages go through showMessage (Qt's message boxes by default); the rate table is read
-    // from programDir (the running program's directory by default).
-    explicit MainF(MessageShower showMessage = {}, std::string programDir = {},
-                   QWidget* parent = nullptr);
+    // The rate table is read from programDir (the running program's directory by default).
+    explicit MainF(std::string programDir = {}, QWidget* parent = nullptr);
     ~MainF() override;
 
     // Loads the form (its table message first, if any), then shows the window.
@@ -67,7 +63,7 @@ class MainF : public QWidget, private FormView {
     void ShowMessage(const Message& message) override;
     void ShowForm() override;
 
-    MessageShower showMessage_;
+    std::function<void(const Message&)> showMessage_;
     FormLogic form_;
 };
 

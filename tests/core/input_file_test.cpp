@@ -69,7 +69,9 @@ TEST(InputIntegers, ReadsFieldsAsTheTableFileWritesThem) {
           C{"\n\r\n 1\n\n\t\n2", {1, 2}}, C{"1,2,x", {1, 2}}, C{"5,,7", {5, 0, 7}},
           C{"5,\n7", {5, 0, 7}}, C{"5,\r\n7", {5, 0, 7}}, C{" \" 4 \" ,\t\"-5\"\t", {4, -5}},
           C{"+5,-5,-0,00012", {5, -5, 0, 12}}, C{"32767,-32768", {32767, -32768}},
-          C{"\xEF\xBB\xBF 7", {7}}}) {
+          C{"\xEF\xBB\xBF 7", {7}},
+          // Longer than the reader's buffer, a value across its end.
+          C{std::string(65535, ' ') + "12" + std::string(70'000, '\n') + "3", {12, 3}}}) {
         EXPECT_EQ(Read(content, values.size()), values) << content;
     }
     // Out of range, a sign alone, an open quote, no whole number, no field at all, a partial

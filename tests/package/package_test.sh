@@ -70,30 +70,6 @@ make -C "$work/tree" uninstall >"$work/uninstall.log" 2>&1 || { cat "$work/unins
 left=$(find "$plain" ! -type d -o -name tolvane)
 [ -z "$left" ] || fail "the uninstall left $left"
 
-# An edited table survives a reinstall of the package, and so does its absence: dpkg puts a
-# deleted conffile back only when told to (--force-confmiss). Checked in a private dpkg root.
-if [ "$(id -u)" -eq 0 ]; then
-    mkdir -p "$work/dpkg/root" "$work/dpkg/admin/info" "$work/dpkg/admin/updates"
-    touch "$work/dpkg/admin/status"
-    dpkg_in_root() {
-        dpkg --root="$work/dpkg/root" --admindir="$work/dpkg/admin" --force-depends \
-            --log=/dev/null "$@" </dev/null >"$work/dpkg.log" 2>&1 ||
-            { cat "$work/dpkg.log"; fail "dpkg $*"; }
-    }
-    conffile=$work/dpkg/root/etc/tolvane/table.csv
-    dpkg_in_root -i "$deb"
-    echo 1,2 >"$conffile"
-    dpkg_in_root -i "$deb"
-    [ "$(cat "$conffile")" = 1,2 ] || fail "a reinstall replaced the edited table"
-    rm "$conffile"
-    dpkg_in_root -i "$deb"
-    [ ! -e "$conffile" ] || fail "a plain reinstall brought a deleted table back"
-    dpkg_in_root --force-confmiss -i "$deb"
-    cmp -s "$conffile" "$table" || fail "--force-confmiss did not bring the shipped table back"
-else
-    echo "not root: the conffile's reinstall is not checked"
-fi
-
 # The smoke test's first start fails unless the program read its table through the link.
 MAPPED_FILES="$work/mapped" bash "$smoke" "$usr/bin/tolvane"
 
