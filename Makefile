@@ -92,11 +92,13 @@ bench-startup: build
 	QT_QPA_PLATFORM=offscreen build/bench/startup/startup_bench --runs 40
 	QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup/startup_bench --runs 40
 
-# Launch to first paint under Wine: tolvane.exe against a bare Win32 window.
+# Launch to first paint under Wine: a bare Win32 window, the plain window with the calculator's
+# 27 controls, and the calculator, with MS P Gothic and without.
 bench-startup-windows: windows
 	bash bench/startup/win32/wine_startup.sh \
-	    build-windows/bench/startup/win32/startup_probe_tolvane_win32.exe \
-	    build-windows/bench/startup/win32/startup_probe_bare_win32.exe 20
+	    build-windows/bench/startup/win32/startup_probe_bare_win32.exe \
+	    build-windows/bench/startup/win32/startup_probe_controls_win32.exe \
+	    build-windows/bench/startup/win32/startup_probe_tolvane_win32.exe 40 3
 
 # A long session of the real program: resident memory after a warm-up and after 2,000 more
 # conversions.

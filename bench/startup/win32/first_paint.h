@@ -1,15 +1,33 @@
 #pragma once
 
 // Ends the process's message loop once `window` has painted for the first time, so that the
-// whole process's run time, launch to exit, is its start-up.
+// whole process's run time, launch to exit, is its start-up. Then writes to standard output the
+// moment of that paint, in microseconds since 1970 (Wine's system time is the host's), the time
+// from the process's creation to it, and the peak working set in bytes.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <psapi.h>
+
+#include <cstdio>
 
 inline LRESULT CALLBACK QuitAfterFirstPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR, DWORD_PTR) {
     const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_PAINT) {
+        FILETIME created{}, unused{}, now{};
+        ::GetProcessTimes(::GetCurrentProcess(), &created, &unused, &unused, &unused);
+        ::GetSystemTimePreciseAsFileTime(&now);
+        const auto ticks = [](FILETIME time) {
+            return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+        };
+        PROCESS_MEMORY_COUNTERS memory{};
+        ::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory);
+        constexpr unsigned long long kTicksTo1970 = 116444736000000000ULL;
+        std::printf("painted %llu\npaint %llu\npeak %llu\n", (ticks(now) - kTicksTo1970) / 10,
+                    (ticks(now) - ticks(created)) / 10,
+                    static_cast<unsigned long long>(memory.PeakWorkingSetSize));
+        std::fflush(stdout);
         ::PostQuitMessage(0);
     }
     return result;

@@ -1,0 +1,82 @@
+// The anchor: a plain Win32 window with the calculator's 27 controls as the system makes them,
+// in the same places, classes and order, with the same manifest and the same font, and nothing
+// else: no font fitted, no table read. What this costs beyond a bare window is the system's
+// price for the controls the calculator must have.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "first_paint.h"
+#include "form/form_layout.h"
+#include "form/form_pixels.h"
+#include "runtime/utf16.h"
+
+namespace {
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+const wchar_t* ClassOf(tolvane::ControlArray array) {
+    switch (array) {
+        case tolvane::ControlArray::Text1:
+        case tolvane::ControlArray::Text2: return L"EDIT";
+        case tolvane::ControlArray::Label1: return L"STATIC";
+        default: return L"BUTTON";
+    }
+}
+
+DWORD StyleOf(tolvane::ControlArray array) {
+    switch (array) {
+        case tolvane::ControlArray::Frame1: return BS_GROUPBOX;
+        case tolvane::ControlArray::Command1: return BS_PUSHBUTTON | WS_TABSTOP;
+        case tolvane::ControlArray::Text1:
+        case tolvane::ControlArray::Text2: return ES_AUTOHSCROLL | WS_TABSTOP;
+        case tolvane::ControlArray::Label1: return SS_LEFT;
+        default: return BS_AUTORADIOBUTTON;
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = L"Controls";
+    ::RegisterClassW(&windowClass);
+    RECT frame = {0, 0, 346, 343};
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    ::AdjustWindowRect(&frame, style, FALSE);
+    HWND window = ::CreateWindowW(L"Controls", L"Tolvane", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                  nullptr, instance, nullptr);
+    LOGFONTW request{};
+    request.lfHeight = -12;
+    request.lfCharSet = SHIFTJIS_CHARSET;
+    ::lstrcpynW(request.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
+    HFONT font = ::CreateFontIndirectW(&request);
+    for (const tolvane::ControlRef control : tolvane::ControlsInTabOrder()) {
+        const auto place = tolvane::PixelPlacement(control, 96, tolvane::PixelOrigin::Window);
+        HWND child = ::CreateWindowW(
+            ClassOf(control.array), tolvane::Utf16(tolvane::PlacementOf(control).caption).c_str(),
+            WS_CHILD | WS_VISIBLE | StyleOf(control.array), place.left, place.top, place.width,
+            place.height, window, nullptr, instance, nullptr);
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    EndAtFirstPaint(window);
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
