@@ -19,8 +19,8 @@ HANDLE AsHandle(std::intptr_t handle) {
 // The name CreateFileW is given. A path of MAX_PATH characters or more it takes only in the
 // form that starts with \\?\ and that it passes to the file system unparsed: so such a path
 // is first made full (its "." and "..", its '/' resolved) and then given that prefix.
-std::wstring SystemName(const std::string& path) {
-    std::wstring name = PathFromUtf8(path).native();
+std::wstring CreateFileName(const std::string& path) {
+    std::wstring name = PathFromUtf8(path);
     if (name.size() < MAX_PATH || name.starts_with(L"\\\\?\\")) {
         return name;
     }
@@ -43,7 +43,7 @@ InputFile::Handle InputFile::Open(const std::string& path) {
     // Others may go on reading, writing, renaming or deleting the file meanwhile, as an editor
     // saving it would: the program only takes a look. INVALID_HANDLE_VALUE is kNoHandle.
     return reinterpret_cast<Handle>(
-        ::CreateFileW(SystemName(path).c_str(), GENERIC_READ,
+        ::CreateFileW(CreateFileName(path).c_str(), GENERIC_READ,
                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }

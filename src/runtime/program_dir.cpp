@@ -2,19 +2,20 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <system_error>
 
 #include "runtime/system_path.h"
 
 namespace tolvane {
 
-std::string ProgramDirOf(const std::filesystem::path& executable) {
+std::string ProgramDirOf(const SystemName& executable) {
     std::error_code error;
     std::filesystem::path resolved = std::filesystem::weakly_canonical(executable, error);
     if (error) {
-        resolved = executable.lexically_normal();
+        resolved = std::filesystem::path(executable).lexically_normal();
     }
-    return Utf8FromPath(resolved.parent_path());
+    return Utf8FromPath(resolved.parent_path().native());
 }
 
 std::string ProgramDirAsStarted(std::string_view startedAs, std::string_view searchPath) {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "runtime/system_path.h"
 
 namespace tolvane {
 
@@ -20,7 +21,7 @@ std::string ProgramDir(std::string_view startedAs = {});
 // The folder of a given executable path; what ProgramDir uses, and what tests feed. On POSIX the
 // path is made canonical first. On Windows it is taken as the system gives it: the C++ library
 // reads neither a network share (\\server\share\...) nor the \\?\ form as a path's start.
-std::string ProgramDirOf(const std::filesystem::path& executable);
+std::string ProgramDirOf(const SystemName& executable);
 
 #ifndef _WIN32
 // Where a program started as `startedAs` lies, as a shell found it: a name with a slash from

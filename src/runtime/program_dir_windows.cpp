@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <string>
-#include <system_error>
 
 #include "runtime/system_path.h"
 
@@ -79,8 +78,8 @@ bool IsRoot(std::wstring_view folder) {
 
 }  // namespace
 
-std::string ProgramDirOf(const std::filesystem::path& executable) {
-    const std::wstring& path = executable.native();
+std::string ProgramDirOf(const SystemName& executable) {
+    const std::wstring& path = executable;
     const std::size_t last = path.find_last_of(L"\\/");
     if (last == std::wstring::npos) {
         return ".";
@@ -94,9 +93,9 @@ std::string ProgramDir(std::string_view /*startedAs*/) {
         [](wchar_t* buffer, DWORD size) { return ::GetModuleFileNameW(nullptr, buffer, size); }));
     if (executable.empty()) {
         // The best remaining guess is where the program was started from.
-        std::error_code error;
-        const std::filesystem::path current = std::filesystem::current_path(error);
-        return error ? "." : Utf8FromPath(current);
+        const std::wstring current = GrownToFit(
+            [](wchar_t* buffer, DWORD size) { return ::GetCurrentDirectoryW(size, buffer); });
+        return current.empty() ? "." : Utf8FromPath(current);
     }
     const std::wstring final = FinalPathOf(executable);
     return ProgramDirOf(final.empty() ? executable : final);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,8 +17,15 @@ inline constexpr char kPathSeparator = '/';
 // system. POSIX takes a name's bytes as they are. Windows names files in UTF-16, so the text is
 // converted as UTF-8 whatever the system's code page, and a folder named in Japanese is found;
 // there, and on the web, whose file names are JavaScript strings, a text that is not UTF-8 names
-// no file and throws RuntimeFailure.
-std::filesystem::path PathFromUtf8(std::string_view text);
-std::string Utf8FromPath(const std::filesystem::path& path);
+// no file and throws RuntimeFailure. A name as the system takes it is a string of its own
+// characters, not a std::filesystem::path: the Windows program then carries none of the C++
+// library's file system and locale code, most of what it would weigh and load.
+#ifdef _WIN32
+using SystemName = std::wstring;
+#else
+using SystemName = std::string;
+#endif
+SystemName PathFromUtf8(std::string_view text);
+std::string Utf8FromPath(const SystemName& path);
 
 }  // namespace tolvane

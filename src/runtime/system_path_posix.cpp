@@ -2,12 +2,12 @@
 
 namespace tolvane {
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
-    return std::filesystem::path(text);
+SystemName PathFromUtf8(std::string_view text) {
+    return SystemName(text);
 }
 
-std::string Utf8FromPath(const std::filesystem::path& path) {
-    return path.native();
+std::string Utf8FromPath(const SystemName& path) {
+    return path;
 }
 
 }  // namespace tolvane

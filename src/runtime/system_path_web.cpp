@@ -43,17 +43,17 @@ bool IsUtf8(std::string_view text) {
 
 }  // namespace
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
+SystemName PathFromUtf8(std::string_view text) {
     // Emscripten's file systems name files with JavaScript strings and would read a stray byte
     // as U+FFFD, naming some other file: so such a text is refused, as on Windows.
     if (!IsUtf8(text)) {
         throw RuntimeFailure("path not in UTF-8");
     }
-    return std::filesystem::path(text);
+    return SystemName(text);
 }
 
-std::string Utf8FromPath(const std::filesystem::path& path) {
-    return path.native();
+std::string Utf8FromPath(const SystemName& path) {
+    return path;
 }
 
 }  // namespace tolvane

@@ -9,7 +9,7 @@
 
 namespace tolvane {
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
+SystemName PathFromUtf8(std::string_view text) {
     if (text.empty()) {
         return {};
     }
@@ -25,13 +25,13 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
     }
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
-    return std::filesystem::path(std::move(wide));
+    return wide;
 }
 
-std::string Utf8FromPath(const std::filesystem::path& path) {
+std::string Utf8FromPath(const SystemName& path) {
     // A name Windows allows but UTF-8 cannot hold (a lone surrogate) keeps its place as U+FFFD;
     // such a folder then holds no file the program can open, which it reports as missing.
-    return Utf8(path.native());
+    return Utf8(path);
 }
 
 }  // namespace tolvane
