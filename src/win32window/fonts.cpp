@@ -92,14 +92,6 @@ bool CaptionFits(HDC dc, HFONT font, const CaptionedControl& control, UINT dpi) 
     return AccessKeyOf(caption) == '\0' || baseline + Scaled(2, dpi) < height - 1;
 }
 
-// `request` at a size and width of the fitting's; `averageWidth`, the natural width's average
-// character, narrows it.
-HFONT CreateCaptionFont(LOGFONTW request, const CaptionFont& font, UINT dpi, LONG averageWidth) {
-    request.lfHeight = -PixelHeight(font.points, dpi);
-    request.lfWidth = font.stretch == 100 ? 0 : ::MulDiv(averageWidth, font.stretch, 100);
-    return ::CreateFontIndirectW(&request);
-}
-
 }  // namespace
 
 LONG PixelHeight(double points, UINT dpi) {
@@ -150,48 +142,51 @@ std::wstring JapaneseFamily(HDC dc) {
     return families[0];
 }
 
-HFONT FitCaptionFont(HDC dc, const LOGFONTW& request, double points,
+CaptionFonts::~CaptionFonts() {
+    for (const auto& [size, font] : fonts_) {
+        ::DeleteObject(font);
+    }
+}
+
+HFONT CaptionFonts::At(HDC dc, LONG height, int stretch) {
+    const auto [at, made] = fonts_.try_emplace({height, stretch}, nullptr);
+    if (made) {
+        LOGFONTW request = request_;
+        request.lfHeight = -height;
+        // Narrowed from the natural font's average character, the font's own idea of its width.
+        request.lfWidth = stretch == 100 ? 0 : ::MulDiv(AverageWidth(dc, height), stretch, 100);
+        at->second = ::CreateFontIndirectW(&request);
+    }
+    return at->second;
+}
+
+LONG CaptionFonts::AverageWidth(HDC dc, LONG height) {
+    TEXTMETRICW metrics{};
+    const SelectedFont selected(dc, At(dc, height, 100));
+    ::GetTextMetricsW(dc, &metrics);
+    return metrics.tmAveCharWidth;
+}
+
+HFONT FitCaptionFont(HDC dc, CaptionFonts& fonts, double points,
                      std::span<const CaptionedControl> controls, UINT dpi) {
-    // Quarter points that come to the same pixels are answered once; a height tried at every
+    // Quarter points that come to the same pixels are answered once: a height tried at every
     // width is done with.
-    LONG measuredHeight = 0, averageWidth = 0, exhaustedHeight = 0;
-    const auto averageWidthAt = [&](LONG height) {
-        if (height != measuredHeight) {
-            LOGFONTW natural = request;
-            natural.lfHeight = -height;
-            HFONT font = ::CreateFontIndirectW(&natural);
-            TEXTMETRICW metrics{};
-            {
-                const SelectedFont selected(dc, font);
-                ::GetTextMetricsW(dc, &metrics);
-            }
-            ::DeleteObject(font);
-            measuredHeight = height;
-            averageWidth = metrics.tmAveCharWidth;
-        }
-        return averageWidth;
-    };
-    const auto create = [&](const CaptionFont& font) {
-        const LONG height = PixelHeight(font.points, dpi);
-        return CreateCaptionFont(request, font, dpi,
-                                 font.stretch == 100 ? 0 : averageWidthAt(height));
-    };
+    LONG exhaustedHeight = 0;
     const CaptionFont chosen = LargestFittingFont(points, [&](const CaptionFont& font) {
         const LONG height = PixelHeight(font.points, dpi);
         if (height == exhaustedHeight) {
             return false;
         }
-        HFONT candidate = create(font);
+        HFONT candidate = fonts.At(dc, height, font.stretch);
         const bool fits = std::ranges::all_of(controls, [&](const CaptionedControl& control) {
             return CaptionFits(dc, candidate, control, dpi);
         });
-        ::DeleteObject(candidate);
         if (!fits && font.stretch == kNarrowestStretch) {
             exhaustedHeight = height;
         }
         return fits;
     });
-    return create(chosen);
+    return fonts.At(dc, PixelHeight(chosen.points, dpi), chosen.stretch);
 }
 
 }  // namespace tolvane

@@ -101,9 +101,6 @@ MainF::~MainF() {
         ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         ::DestroyWindow(window_);
     }
-    for (HFONT font : fonts_) {
-        ::DeleteObject(font);
-    }
 }
 
 HWND MainF::Control(ControlRef control) const {
@@ -162,10 +159,8 @@ void MainF::LayOut(UINT dpi, const RECT* suggested) {
 }
 
 void MainF::FitFonts(UINT dpi) {
-    std::vector<HFONT> previous = std::exchange(fonts_, {});
     HDC dc = ::GetDC(window_);
     LOGFONTW windowFont{};
-    windowFont.lfHeight = -PixelHeight(kWindowFontPoints, dpi);
     windowFont.lfWeight = FW_NORMAL;
     windowFont.lfCharSet = SHIFTJIS_CHARSET;
     // The unit labels' family is the first looked for: theirs wherever it is installed, and its
@@ -174,7 +169,9 @@ void MainF::FitFonts(UINT dpi) {
     LOGFONTW unitFont = windowFont;
     unitFont.lfWeight = kUnitLabelFont.weight;
     unitFont.lfCharSet = static_cast<BYTE>(kUnitLabelFont.characterSet);
-    const auto give = [this](HFONT font, HWND control) {
+    auto fonts = std::make_unique<CaptionFonts>(windowFont);
+    auto unitFonts = std::make_unique<CaptionFonts>(unitFont);
+    const auto give = [](HFONT font, HWND control) {
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     };
     for (const FontGroup& group : FontGroups()) {
@@ -182,21 +179,20 @@ void MainF::FitFonts(UINT dpi) {
         for (const ControlRef member : group.members) {
             controls.push_back({Control(member), member});
         }
-        fonts_.push_back(FitCaptionFont(
-            dc, group.unitLabels ? unitFont : windowFont,
-            group.unitLabels ? kUnitLabelFont.points : kWindowFontPoints, controls, dpi));
+        HFONT font = group.unitLabels
+                         ? FitCaptionFont(dc, *unitFonts, kUnitLabelFont.points, controls, dpi)
+                         : FitCaptionFont(dc, *fonts, kWindowFontPoints, controls, dpi);
         for (const CaptionedControl& control : controls) {
-            give(fonts_.back(), control.window);
+            give(font, control.window);
         }
     }
     // The text boxes show whatever is typed; they take the window's font as it is.
-    fonts_.push_back(::CreateFontIndirectW(&windowFont));
-    give(fonts_.back(), Control({ControlArray::Text1, 0}));
-    give(fonts_.back(), Control({ControlArray::Text2, 0}));
+    HFONT boxFont = fonts->At(dc, PixelHeight(kWindowFontPoints, dpi), 100);
+    give(boxFont, Control({ControlArray::Text1, 0}));
+    give(boxFont, Control({ControlArray::Text2, 0}));
     ::ReleaseDC(window_, dc);
-    for (HFONT font : previous) {
-        ::DeleteObject(font);
-    }
+    // The previous resolution's fonts go once no control has them.
+    fonts_ = {std::move(fonts), std::move(unitFonts)};
 }
 
 LRESULT CALLBACK MainF::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "form/form_layout.h"
 #include "form/form_logic.h"
 #include "form/form_view.h"
+#include "win32window/fonts.h"
 
 namespace tolvane {
 
@@ -54,7 +56,7 @@ class MainF final : private FormView {
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};  // by tab index
     HWND focusBeforeDeactivation_ = nullptr;
-    std::vector<HFONT> fonts_;
+    std::array<std::unique_ptr<CaptionFonts>, 2> fonts_;  // the window's and the unit labels'
     FormLogic form_;
 };
 

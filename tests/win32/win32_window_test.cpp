@@ -16,6 +16,7 @@
 #include "form/form_keyboard.h"
 #include "form/form_pixels.h"
 #include "runtime/utf16.h"
+#include "win32window/fonts.h"
 
 namespace tolvane {
 namespace {
@@ -88,20 +89,20 @@ TEST_F(Window, LaidOutAndFittedAsTheFormSaysAtEveryDpi) {
                       PixelPlacement(control, static_cast<int>(dpi), PixelOrigin::Window))
                 << PlacementOf(control).caption;
         }
-        std::set<WPARAM> fonts;
         for (const FontGroup& group : FontGroups()) {
-            std::set<WPARAM> groupFonts;
+            std::set<WPARAM> fonts;
             for (const ControlRef member : group.members) {
-                groupFonts.insert(::SendMessageW(form_.Control(member), WM_GETFONT, 0, 0));
+                fonts.insert(::SendMessageW(form_.Control(member), WM_GETFONT, 0, 0));
             }
-            EXPECT_EQ(groupFonts.size(), 1u) << PlacementOf(group.members[0]).caption;
-            fonts.insert(groupFonts.begin(), groupFonts.end());
+            EXPECT_EQ(fonts.size(), 1u) << PlacementOf(group.members[0]).caption;
         }
-        EXPECT_EQ(::SendMessageW(form_.Control({ControlArray::Text1, 0}), WM_GETFONT, 0, 0),
-                  ::SendMessageW(form_.Control({ControlArray::Text2, 0}), WM_GETFONT, 0, 0));
-        EXPECT_EQ(
-            fonts.count(::SendMessageW(form_.Control({ControlArray::Text1, 0}), WM_GETFONT, 0, 0)),
-            0u);
+        // The text boxes in the window's font as it is: 9 points at this resolution, unnarrowed.
+        const auto box = reinterpret_cast<HFONT>(
+            ::SendMessageW(form_.Control({ControlArray::Text2, 0}), WM_GETFONT, 0, 0));
+        LOGFONTW font{};
+        ::GetObjectW(box, sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -PixelHeight(kWindowFontPoints, dpi));
+        EXPECT_EQ(font.lfWidth, 0);
     }
 }
 
