@@ -186,6 +186,7 @@ void QtWindowTest::startsAsLaidOut() {
         }
     }
     QCOMPARE(window->Command1[1]->text(), QString("料金→時間計算(&B)"));
+    QCOMPARE(window->Label1[1]->font().pointSizeF(), tolvane::kUnitLabelFont.points);
     QCOMPARE(window.Boxes(), QString("0|0"));
     QCOMPARE(window->Text1->accessibleName() + window->Text2->accessibleName(),
              QString("通話時間通話料金"));
