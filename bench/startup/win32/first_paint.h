@@ -19,7 +19,8 @@ inline LRESULT CALLBACK QuitAfterFirstPaint(HWND window, UINT message, WPARAM wP
         ::GetProcessTimes(::GetCurrentProcess(), &created, &unused, &unused, &unused);
         ::GetSystemTimePreciseAsFileTime(&now);
         const auto ticks = [](FILETIME time) {
-            return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+            return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                   time.dwLowDateTime;
         };
         PROCESS_MEMORY_COUNTERS memory{};
         ::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory);
