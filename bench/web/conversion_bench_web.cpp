@@ -63,7 +63,9 @@ int main() {
         {ConversionDirection::ChargeToTime, DestinationKind::HOrGeneral},
         {ConversionDirection::ChargeToTime, DestinationKind::Mobile},
     }};
-    for (const auto& [direction, destination] : kinds) {
+    for (const auto& kind : kinds) {
+        const ConversionDirection direction = kind.first;
+        const DestinationKind destination = kind.second;
         const double time = MedianNanoseconds([&] {
             sink = sink + tolvane::Convert(direction, text, destination, state).sentence.size();
         });

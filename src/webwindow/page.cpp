@@ -125,8 +125,12 @@ EM_ASYNC_JS(void, ShowBoxJs, (const char* title, const char* shown, const char* 
 
 EM_JS(void, MeasureJs, (const char* text, double pixels, double* extent), {
     var page = Module.page;
-    var context = page.context || (page.context = document.createElement('canvas').getContext('2d'));
-    context.font = pixels + 'px ' + getComputedStyle(document.getElementById('form')).fontFamily;
+    if (!page.context) {
+        page.context = document.createElement('canvas').getContext('2d');
+        page.family = getComputedStyle(document.getElementById('form')).fontFamily;
+    }
+    var context = page.context;
+    context.font = pixels + 'px ' + page.family;
     var metrics = context.measureText(UTF8ToString(text));
     var at = extent >> 3;
     HEAPF64[at] = metrics.width;
