@@ -4,10 +4,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Extra cache settings for the configure step, e.g. CMAKE_FLAGS=-DCMAKE_CXX_COMPILER=clang++.
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
+# The port `make run-web` serves the site on.
+WEB_PORT ?= 8023
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build app run install uninstall deb test sanitize native windows web fuzz bench \
-	bench-startup bench-startup-windows bench-memory format clean
+.PHONY: all build app run install uninstall deb test sanitize native windows web run-web fuzz bench \
+	bench-startup bench-startup-windows bench-memory bench-web lighthouse-web format clean
 
 all: build
 
@@ -67,9 +69,16 @@ windows:
 # which run under node. Debian's emscripten comes with its system libraries built, in a cache it
 # never writes to, so any user can build this (an EM_CACHE of one's own would start empty, and
 # emscripten would refuse to fill it).
+# The site is build-web/site/; its tests run in headless Chromium as well (tests/web/).
 web:
 	$(call preset,web)
 	ctest --preset web -j $(JOBS)
+
+# Serves the site on this machine only; open the address it prints.
+run-web:
+	$(call preset,web)
+	@echo "Tolvane in a browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory build-web/site $(WEB_PORT)
 
 # Each libFuzzer harness for FUZZ_SECONDS, from the committed seeds; what it finds new is kept
 # in build-fuzz/corpus, and a crashing input is written to the current directory.
@@ -104,6 +113,18 @@ bench-startup-windows: windows
 # conversions.
 bench-memory: build
 	bash bench/memory/long_session.sh build/app/tolvane 100 2000
+
+# In headless Chromium: navigation to a usable form against a plain page with the same controls,
+# and a conversion against reading and writing one number, each a ratio within one run.
+bench-web:
+	$(call preset,web)
+	/usr/bin/python3 bench/web/load_bench.py build-web/site build-web/bench/web 20
+
+# Lighthouse on the site, with its mobile settings (after ./scripts/install-deps web).
+lighthouse-web:
+	$(call preset,web)
+	bash bench/web/lighthouse.sh build-web/site tests/web/node_modules/.bin/lighthouse \
+	    build-web/lighthouse.json
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -3,7 +3,9 @@
 
 Writes data/icons/tolvane-SIZE.xpm (the window icon, compiled in) and the same pictures as PNG
 files for the desktop's icon theme, at every size the desktop asks for, so that no size is
-scaled from another, and all of them as one Windows icon, data/icons/tolvane.ico. Shapes are sampled 8x8 per pixel and each pixel takes the colour most of
+scaled from another, and all of them as one Windows icon, data/icons/tolvane.ico; and the web
+app's icons, tolvane-192.png, tolvane-512.png and tolvane-maskable-512.png, the last on a
+white ground with the picture inside the middle that every mask shape keeps. Shapes are sampled 8x8 per pixel and each pixel takes the colour most of
 its samples have, so edges stay crisp in 16 colours. The yen sign is drawn by hand at 16 and 32
 pixels and from strokes at the other sizes.
 """
@@ -99,18 +101,24 @@ def colour_at(x, y, small, stroked_yen=False):
     return "."
 
 
-def render(size):
-    samples = 8
+def render(size, inset=0.0, ground="."):
+    """The picture, its content scaled into the square `inset` in from each side on `ground`."""
+    # Large pictures have edges smooth enough with fewer samples, and take seconds, not minutes.
+    samples = 8 if size <= 256 else 3
     small = size <= 16
     stroked = size not in YEN
+
+    def colour(x, y):
+        x, y = (x - inset) / (1 - 2 * inset), (y - inset) / (1 - 2 * inset)
+        key = colour_at(x, y, small, stroked) if 0 <= x <= 1 and 0 <= y <= 1 else "."
+        return ground if key == "." else key
+
     rows = []
     for py in range(size):
         row = ""
         for px in range(size):
             votes = Counter(
-                colour_at(
-                    (px + (i + 0.5) / samples) / size, (py + (j + 0.5) / samples) / size, small, stroked
-                )
+                colour((px + (i + 0.5) / samples) / size, (py + (j + 0.5) / samples) / size)
                 for i in range(samples)
                 for j in range(samples)
             )
@@ -134,6 +142,8 @@ def render(size):
 # scales 1 to 2.
 SIZES = (16, 24, 32, 48, 64, 128, 256)
 WINDOW_ICON_SIZES = (16, 24, 32, 48, 64)
+# What an installed web app asks for.
+WEB_APP_SIZES = (192, 512)
 
 
 def write_xpm(path, size):
@@ -156,9 +166,9 @@ def rgba(key):
     return bytes(int(colour[i : i + 2], 16) for i in (1, 3, 5)) + b"\xff"
 
 
-def png_bytes(size):
+def png_bytes(size, **picture):
     """The picture as an RGBA PNG, written with the standard library alone."""
-    rows = render(size)
+    rows = render(size, **picture)
     raw = b"".join(b"\0" + b"".join(rgba(c) for c in row) for row in rows)
 
     def chunk(kind, data):
@@ -168,8 +178,8 @@ def png_bytes(size):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
-def write_png(path, size):
-    path.write_bytes(png_bytes(size))
+def write_png(path, size, **picture):
+    path.write_bytes(png_bytes(size, **picture))
 
 
 def dib_bytes(size):
@@ -209,3 +219,7 @@ if __name__ == "__main__":
             write_xpm(out / f"tolvane-{size}.xpm", size)
         write_png(out / f"tolvane-{size}.png", size)
     write_ico(out / "tolvane.ico", SIZES)
+    for size in WEB_APP_SIZES:
+        write_png(out / f"tolvane-{size}.png", size)
+    # A mask may keep no more than the circle of 80 % of the side: the picture fits in its middle.
+    write_png(out / "tolvane-maskable-512.png", 512, inset=0.2, ground="w")

@@ -1,0 +1,6 @@
+#include "webwindow/app.h"
+
+int main() {
+    tolvane::RunCalculator();
+    return 0;
+}

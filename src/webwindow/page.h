@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "form/form_pixels.h"
+#include "form/form_view.h"
+
+namespace tolvane::page {
+
+// The page's elements, as the face asks the browser for them. Each control is known by its tab
+// index, which is unique; the page keeps them in that order.
+enum class Element { Frame, Option, TextBox, Button, Label };
+
+// A control to make: `id` its tab index, appended to the frame `parent` (-1: the form itself),
+// `domId` its element's id. A frame is a fieldset with its caption as legend; an option a radio
+// button with its caption, in the radio group `name`, `checked` or not; a text box shows
+// `caption` as its text, and `name` is what assistive technology calls it; a button presses with
+// `accessKey` ('\0': none); a label shows its caption.
+struct ElementSpec {
+    Element kind;
+    int id;
+    int parent;
+    std::string domId;
+    std::string caption;
+    std::string name;
+    char accessKey;
+    bool checked;
+};
+void Create(const ElementSpec& element);
+
+// The control's place in its frame in CSS pixels, for the desktop layout.
+void Place(int id, const PixelRect& place);
+// The control's caption font in the desktop layout: its size in CSS pixels and its width in
+// percent of the normal.
+void SetFont(int id, double pixels, int stretch);
+// A measure the stylesheet's desktop layout takes from the face for the whole form, in CSS
+// pixels (a custom property such as "--circle").
+void SetFormMetric(const char* property, double pixels);
+
+bool IsChecked(int id);
+std::string TextOf(int id);
+void SetTextOf(int id, std::string_view text);
+
+// The keys, by the DOM's names, that the page's own default action must not answer.
+void IgnoreKey(std::string_view domKey);
+
+// Shows the form and focuses the control `id`.
+void ShowForm(int focus);
+
+// Shows a modal box over the page and returns once its OK has been pressed; the page answers no
+// other event meanwhile.
+void ShowBox(const Message& message, std::string_view title);
+
+// What a text draws in the page's caption font at `pixels`: its advance, its ink above and below
+// the baseline, and the font's own ascent and descent, which place the baseline in a line box.
+struct TextExtent {
+    double advance;
+    double inkAscent;
+    double inkDescent;
+    double fontAscent;
+    double fontDescent;
+};
+TextExtent Measure(std::string_view text, double pixels);
+
+}  // namespace tolvane::page

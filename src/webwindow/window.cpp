@@ -1,0 +1,155 @@
+#include "webwindow/window.h"
+
+#include <array>
+#include <utility>
+
+#include "form/form_captions.h"
+#include "form/form_fonts.h"
+#include "form/form_keyboard.h"
+#include "form/form_pixels.h"
+#include "form/form_texts.h"
+#include "webwindow/fonts.h"
+#include "webwindow/page.h"
+
+namespace tolvane {
+namespace {
+
+// Each control is known to the page by its tab index.
+int IdOf(ControlRef control) {
+    return PlacementOf(control).tabIndex;
+}
+
+const char* ArrayName(ControlArray array) {
+    switch (array) {
+        case ControlArray::Frame1: return "Frame1";
+        case ControlArray::Option1: return "Option1";
+        case ControlArray::Option2: return "Option2";
+        case ControlArray::Option3: return "Option3";
+        case ControlArray::Option4: return "Option4";
+        case ControlArray::Text1: return "Text1";
+        case ControlArray::Text2: return "Text2";
+        case ControlArray::Command1: return "Command1";
+        case ControlArray::Label1: break;
+    }
+    return "Label1";
+}
+
+page::Element ElementOf(ControlArray array) {
+    switch (array) {
+        case ControlArray::Frame1: return page::Element::Frame;
+        case ControlArray::Text1:
+        case ControlArray::Text2: return page::Element::TextBox;
+        case ControlArray::Command1: return page::Element::Button;
+        case ControlArray::Label1: return page::Element::Label;
+        default: return page::Element::Option;
+    }
+}
+
+// The DOM's names of the keys the form has a rule for.
+constexpr std::array<std::pair<Key, const char*>, 6> kDomKeys = {{{Key::Left, "ArrowLeft"},
+                                                                  {Key::Right, "ArrowRight"},
+                                                                  {Key::Up, "ArrowUp"},
+                                                                  {Key::Down, "ArrowDown"},
+                                                                  {Key::Enter, "Enter"},
+                                                                  {Key::Escape, "Escape"}}};
+
+}  // namespace
+
+MainF::MainF(std::string programDir) : form_(*this, std::move(programDir)) {
+    CreateControls();
+    FitFonts();
+    // A focused button would answer Enter; the radio groups already move by the form's rule.
+    for (const auto& [key, name] : kDomKeys) {
+        if (PressesNothing(key)) {
+            page::IgnoreKey(name);
+        }
+    }
+}
+
+void MainF::CreateControls() {
+    // In tab order, which the page's focus follows from element to element, each frame made just
+    // before the first control it holds; the radio groups keep their options in index order,
+    // which their arrow keys walk round.
+    std::array<bool, 6> frameMade{};
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (control.array == ControlArray::Frame1) {
+            continue;
+        }
+        const std::size_t frame = FrameOf(control);
+        const ControlRef frameRef{ControlArray::Frame1, frame};
+        if (!std::exchange(frameMade.at(frame), true)) {
+            page::Create(
+                {page::Element::Frame, IdOf(frameRef), -1,
+                 std::string(ArrayName(ControlArray::Frame1)) + "-" + std::to_string(frame),
+                 PlacementOf(frameRef).caption, "", '\0', false});
+            page::Place(IdOf(frameRef), PixelPlacement(frameRef, kDefaultDpi, PixelOrigin::Window));
+        }
+        const char* caption = PlacementOf(control).caption;
+        const bool single = MembersOf(control.array) == 1;
+        page::Create(
+            {ElementOf(control.array), IdOf(control), IdOf(frameRef),
+             ArrayName(control.array) + (single ? "" : "-" + std::to_string(control.index)),
+             ShownCaption(caption),
+             IsOption(control.array) ? ArrayName(control.array) : PlacementOf(frameRef).caption,
+             AccessKeyOf(caption), IsOption(control.array) && control.index == 0});
+        page::Place(IdOf(control), PixelPlacement(control, kDefaultDpi, PixelOrigin::Frame));
+    }
+    const CaptionInsets insets = Insets();
+    page::SetFormMetric("--circle", insets.optionCircle);
+    page::SetFormMetric("--gap", insets.optionGap);
+    page::SetFormMetric("--button-side", insets.buttonSide);
+    page::SetFormMetric("--frame-title", kFrameTitleMargin);
+    page::SetFormMetric("--width", ClientWidthPixels(kDefaultDpi));
+    page::SetFormMetric("--height", ClientHeightPixels(kDefaultDpi));
+    page::SetFormMetric("--window-font", CssPixels(kWindowFontPoints));
+}
+
+void MainF::FitFonts() {
+    for (const FontGroup& group : FontGroups()) {
+        const CaptionFont font =
+            LargestFittingFont(group.unitLabels ? kUnitLabelFont.points : kWindowFontPoints,
+                               [&group](const CaptionFont& candidate) {
+                                   for (const ControlRef member : group.members) {
+                                       if (!CaptionFits(member, candidate)) {
+                                           return false;
+                                       }
+                                   }
+                                   return true;
+                               });
+        for (const ControlRef member : group.members) {
+            page::SetFont(IdOf(member), CssPixels(font.points), font.stretch);
+        }
+    }
+}
+
+void MainF::Deliver(int tabIndex) {
+    if (tabIndex >= 0 && tabIndex < static_cast<int>(kControlCount)) {
+        form_.Click(ControlsInTabOrder()[static_cast<std::size_t>(tabIndex)]);
+    }
+}
+
+bool MainF::Checked(ControlRef option) const {
+    return page::IsChecked(IdOf(option));
+}
+
+std::string MainF::Text(TextBox box) const {
+    return page::TextOf(
+        IdOf({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0}));
+}
+
+void MainF::SetText(TextBox box, std::string_view text) {
+    page::SetTextOf(IdOf({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0}),
+                    text);
+}
+
+void MainF::ShowMessage(const Message& message) {
+    // Before the form is shown the box stands over the empty page; after, over the form, which
+    // answers nothing until OK.
+    page::ShowBox(message, kApplicationTitle);
+}
+
+void MainF::ShowForm() {
+    page::ShowForm(IdOf(kFirstFocus));
+}
+
+}  // namespace tolvane
