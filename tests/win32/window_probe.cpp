@@ -1,7 +1,7 @@
 // Reads back what the calculator's windows really show, from outside the program, as a person
 // would see them: prints, as UTF-8 lines, every visible or hidden top-level window titled
-// "Tolvane" (the calculator and its message boxes) and each of its controls, with texts read
-// through WM_GETTEXT (another process's edit box gives GetWindowText nothing).
+// "Tolvane" (the calculator and its message boxes) and each of its controls (class, text, state),
+// with texts read through WM_GETTEXT (another process's edit box gives GetWindowText nothing).
 //   window_probe.exe              one dump
 //   window_probe.exe PROGRAM.EXE  what the program file carries: its version record, the sizes
 //                                 of its icon and its manifest's settings
@@ -37,17 +37,11 @@ std::string ClassOf(HWND window) {
 HWND focused = nullptr;
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    POINT corner = {rect.left, rect.top};
-    ::ScreenToClient(::GetParent(child), &corner);
     const LONG style = ::GetWindowLongW(child, GWL_STYLE);
     DWORD_PTR checked = 0;
     ::SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked);
-    std::printf("  %s|%s|%ld,%ld,%ld,%ld|%s%s%s%s\n", ClassOf(child).c_str(),
-                Utf8(TextOf(child)).c_str(), corner.x, corner.y, rect.right - rect.left,
-                rect.bottom - rect.top, checked == BST_CHECKED ? "checked " : "",
-                (style & WS_TABSTOP) != 0 ? "tabstop " : "",
+    std::printf("  %s|%s|%s%s%s%s\n", ClassOf(child).c_str(), Utf8(TextOf(child)).c_str(),
+                checked == BST_CHECKED ? "checked " : "", (style & WS_TABSTOP) != 0 ? "tabstop " : "",
                 (style & WS_GROUP) != 0 ? "group " : "", child == focused ? "focus" : "");
     return TRUE;
 }

@@ -37,30 +37,21 @@ echo "the window as it opens, then the scenario every face plays"
 pids+=($!)
 await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible minimize $' >/dev/null
 
-# What the probe shows of the text boxes (the first and second Edit), as "Text1|Text2".
+# What the probe shows of the text boxes (the first and second Edit), as "Text1|Text2"; the line
+# of a control the scenario names: the first or second Edit, or the Button (option or push
+# button) with that caption; whether it has the focus (an option checked too).
 boxes() { probe | sed -n 's/^  Edit|\([^|]*\)|.*/\1/p' | paste -sd '|'; }
-await_boxes() {
-    for _ in $(seq 100); do [ "$(boxes)" = "$1" ] && return 0; sleep 0.2; done
-    fail "the boxes show $(boxes), not $1"
-}
-# The probe's line for a control the scenario names: the first (Text1) or second (Text2) Edit,
-# or the Button (an option or a push button) with that caption.
+boxes_are() { [ "$(boxes)" = "$1" ]; }
 line_of() {
     case $1 in
-        Text1) probe | grep '^  Edit|' | sed -n 1p ;;
-        Text2) probe | grep '^  Edit|' | sed -n 2p ;;
+        Text1 | Text2) probe | grep '^  Edit|' | sed -n "${1#Text}p" ;;
         *) probe | grep -F "  Button|$1|" || true ;;
     esac
 }
-# Waits for the focus on that control; an option must be checked too.
-await_focus() {
+focused() {
     local line
-    for _ in $(seq 100); do
-        line=$(line_of "$1")
-        [[ $line == *focus && ($1 == Text? || $1 == *'&'* || $line == *checked*) ]] && return 0
-        sleep 0.2
-    done
-    fail "the focus is not on $1: $line"
+    line=$(line_of "$1")
+    [[ $line == *focus && ($1 == Text? || $1 == *'&'* || $line == *checked*) ]]
 }
 literal() { sed 's/[][\.*^$(){}?+|/]/\\&/g' <<<"$1"; }
 # Types as an input method would; xdotool types a character missing from the keyboard map by
@@ -98,7 +89,7 @@ while IFS=$'\t' read -r -u 3 action expected; do
     fi
     up=false
     case $what in
-        focus) await_focus "$text" ;;
+        focus) retry 200 focused "$text" || fail "the focus is not on $text: $(line_of "$text")" ;;
         message)
             seen=$(await "^  Static\|$(literal "$text")\|")
             grep -Eq '^window #32770\|Tolvane\|.*visible .*owner:TolvaneMainF' <<<"$seen" ||
@@ -106,7 +97,10 @@ while IFS=$'\t' read -r -u 3 action expected; do
             [ "$(boxes)" = "$shown" ] || fail "the boxes changed before OK: $(boxes)"
             up=true
             ;;
-        boxes) await_boxes "$text" && shown=$text ;;
+        boxes)
+            retry 200 boxes_are "$text" || fail "the boxes show $(boxes), not $text"
+            shown=$text
+            ;;
         nothing)
             sleep 1
             probe | grep -q '^window #32770' && fail "$action pressed a button"

@@ -90,30 +90,22 @@ QWidget* Focus() {
     return QApplication::focusWidget();
 }
 
-// Presses keys as xdotool names them: "Left", "space", "alt+a", "shift+Tab", "ctrl+c".
+// Presses keys as xdotool names them, which Qt's key sequences read: "Left", "alt+a", "ctrl+c".
 void Press(const QString& names) {
     for (const QString& name : names.split(' ')) {
-        const Qt::KeyboardModifiers modifiers = name.startsWith("alt+")     ? Qt::AltModifier
-                                                : name.startsWith("shift+") ? Qt::ShiftModifier
-                                                : name.startsWith("ctrl+")  ? Qt::ControlModifier
-                                                                            : Qt::NoModifier;
-        const QString key = name.section('+', -1);
-        const QKeySequence sequence(key == "space" ? QString("Space") : key);
-        QTest::keyClick(Focus(), static_cast<Qt::Key>(sequence[0].key()), modifiers);
+        const QKeyCombination key = QKeySequence(name)[0];
+        QTest::keyClick(Focus(), key.key(), key.keyboardModifiers());
     }
 }
 
 // The control a scenario names: Text1, Text2, or an option's or a button's caption.
 QWidget* Named(Harness& window, const QString& name) {
     for (const ControlRef control : tolvane::ControlsInTabOrder()) {
-        const QString caption = QString::fromUtf8(tolvane::PlacementOf(control).caption);
-        if (name == (control.array == ControlArray::Text1   ? "Text1"
-                     : control.array == ControlArray::Text2 ? "Text2"
-                                                            : caption)) {
+        if (name == QString::fromUtf8(tolvane::PlacementOf(control).caption)) {
             return window->Control(control);
         }
     }
-    return nullptr;
+    return name == "Text1" ? window->Text1 : window->Text2;
 }
 
 }  // namespace
