@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "common/allocation_count.h"
 
 namespace tolvane {
 namespace {
@@ -101,29 +100,6 @@ TEST(Convert, SentenceEchoesTheInputAndGivesTheResultInWords) {
           std::tuple{kToCharge, "", "分間の通話で料金は約10円です。"},
           std::tuple{kToTime, "１２０", "１２０円で約6分間通話できます。"}}) {
         EXPECT_EQ(Convert(direction, input, kGeneral, state).sentence, sentence);
-    }
-}
-
-// The sentence is the one thing a conversion asks the heap for, whatever was typed.
-TEST(Convert, AllocatesOnlyTheSentence) {
-    TariffState state;
-    state.SelectPlan(kStandard);
-    state.RateTable[0] = 30;
-    const std::string longNumber = "0." + std::string(3000, '0') + "5e3001";  // 5
-    const std::string longText = "5" + std::string(100000, 'x');
-    for (const auto direction : {kToCharge, kToTime}) {
-        for (const auto destination : {kGeneral, kMobile}) {
-            for (const std::string& input : {std::string("12.5"), std::string("１２．５"),
-                                             std::string(""), longNumber, longText}) {
-                const testing::AllocationCount allocations;
-                const Conversion conversion = Convert(direction, input, destination, state);
-                const std::size_t made = allocations.Made();
-                EXPECT_EQ(made, 1u) << input.substr(0, 20);
-                // Reserved at its exact size, not grown as it was written; libc++ rounds what is
-                // reserved up to its 16-byte step.
-                EXPECT_LT(conversion.sentence.capacity(), conversion.sentence.size() + 16);
-            }
-        }
     }
 }
 
