@@ -113,6 +113,10 @@ TEST(SystemPath, ConvertsUtf8BothWays) {
             EXPECT_EQ(Utf8FromPath(PathFromUtf8(text)), text);
         }
     }
+    // A name Windows allows but UTF-8 cannot hold, a lone surrogate, reads as U+FFFD.
+    EXPECT_TRUE(!kWindows ||
+                Utf8FromPath(SystemName(1, static_cast<SystemName::value_type>(0xD800))) ==
+                    "\xEF\xBF\xBD");
 }
 
 }  // namespace
