@@ -247,6 +247,8 @@ void MainF::OnCommand(int id, int notification) {
     form_.Click(control);
 }
 
+// Wine's radio buttons move WS_TABSTOP to themselves when checked; Windows documents no such
+// thing, so the stops are set here, whoever set them already.
 void MainF::MakeCheckedOptionsTheTabStops() {
     for (const ControlRef control : ControlsInTabOrder()) {
         if (IsOption(control.array)) {
