@@ -37,3 +37,33 @@ inline LRESULT CALLBACK QuitAfterFirstPaint(HWND window, UINT message, WPARAM wP
 inline void EndAtFirstPaint(HWND window) {
     ::SetWindowSubclass(window, QuitAfterFirstPaint, 1, 0);
 }
+
+// The probes' own window, of the calculator's size and title, standing for nothing but itself.
+inline HWND CreateProbeWindow(HINSTANCE instance) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    };
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = L"Probe";
+    ::RegisterClassW(&windowClass);
+    RECT frame = {0, 0, 346, 343};
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    ::AdjustWindowRect(&frame, style, FALSE);
+    return ::CreateWindowW(L"Probe", L"Tolvane", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                           instance, nullptr);
+}
+
+// Shows the window and runs its messages until its first paint.
+inline int ShowUntilFirstPaint(HWND window) {
+    EndAtFirstPaint(window);
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}

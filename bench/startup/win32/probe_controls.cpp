@@ -13,14 +13,6 @@
 
 namespace {
 
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
-        return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 const wchar_t* ClassOf(tolvane::ControlArray array) {
     switch (array) {
         case tolvane::ControlArray::Text1:
@@ -46,18 +38,7 @@ DWORD StyleOf(tolvane::ControlArray array) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"Controls";
-    ::RegisterClassW(&windowClass);
-    RECT frame = {0, 0, 346, 343};
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    ::AdjustWindowRect(&frame, style, FALSE);
-    HWND window = ::CreateWindowW(L"Controls", L"Tolvane", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window = CreateProbeWindow(instance);
     LOGFONTW request{};
     request.lfHeight = -12;
     request.lfCharSet = SHIFTJIS_CHARSET;
@@ -71,12 +52,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             place.height, window, nullptr, instance, nullptr);
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    EndAtFirstPaint(window);
-    ::ShowWindow(window, SW_SHOWNORMAL);
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return 0;
+    return ShowUntilFirstPaint(window);
 }
