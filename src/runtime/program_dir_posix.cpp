@@ -28,10 +28,15 @@ std::string MappedFileHolding(std::uintptr_t address) {
         if (slash == std::string::npos) {
             return {};
         }
-        std::string path = line.substr(slash);
         // The kernel writes a newline in a name as \012, and marks a replaced file.
-        for (std::size_t at; (at = path.find("\\012")) != std::string::npos;) {
-            path.replace(at, 4, "\n");
+        std::string path;
+        for (std::size_t at = slash; at < line.size(); ++at) {
+            if (line.compare(at, 4, "\\012") == 0) {
+                path += '\n';
+                at += 3;
+            } else {
+                path += line[at];
+            }
         }
         if (constexpr std::string_view kDeleted = " (deleted)"; path.ends_with(kDeleted)) {
             path.resize(path.size() - kDeleted.size());
