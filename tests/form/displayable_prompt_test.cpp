@@ -33,7 +33,7 @@ TEST(DisplayablePrompt, ShowsUpTo200CharactersWholeAndLongerOnesByHeadAndTail) {
 TEST(DisplayablePrompt, ShowsControlCharactersAsBlanks) {
     // A NUL among them, and a character cut short at the end, which is no control.
     constexpr char kTyped[] =
-        "\r\n\t\0\x1F\x7F|\u0085\u009F\u2028\u2029|\u00A0\u3000５\n分\xE2\x80";
+        "\r\n\t\0\x1F\x7F|\u0080\u009F\u2028\u2029|\u00A0\u3000５\n分\xE2\x80";
     EXPECT_EQ(DisplayablePrompt(std::string(kTyped, sizeof kTyped - 1)),
               "      |    |\u00A0\u3000５ 分\xE2\x80");
     const std::string sentence = "5分間の通話で料金は約9円です。";  // 16 characters

@@ -18,7 +18,7 @@ std::string Caption(ControlRef control) {
 }
 
 // Each control once in the keyboard's order, tab indices 0 to 26; each inside its frame, and each
-// frame inside the window.
+// frame inside the window, on whole pixels at 96 DPI.
 TEST(FormLayout, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheWindow) {
     for (std::size_t index = 0; index < kControlCount; ++index) {
         const ControlRef control = ControlsInTabOrder()[index];
@@ -31,6 +31,10 @@ TEST(FormLayout, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheWindow) {
             frame == kNoFrame ? window : PlacementOf({ControlArray::Frame1, frame});
         EXPECT_TRUE(place.left > 0 && place.top > 0 && place.left + place.width < within.width &&
                     place.top + place.height < within.height);
+        for (const int twips :
+             {place.left, place.top, place.width, place.height, within.width, within.height}) {
+            EXPECT_EQ(twips % kTwipsPerPixelAt96Dpi, 0) << twips;
+        }
     }
     // The panels: minutes in frame 4, yen in frame 5, each with its button and label.
     EXPECT_EQ(FrameOf({ControlArray::Text2, 0}) * 10 + FrameOf({ControlArray::Command1, 0}), 54u);
