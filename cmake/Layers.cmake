@@ -1,6 +1,7 @@
 # The layers, lowest first: runtime <- tariff <- ratetable <- startup <- form, then one face on
-# top (the Qt window, the Win32 window). A layer may include its own headers and those of the
-# layers it links, and nothing else: no higher layer, no sideways one (a face never another's).
+# top (the Qt window, the Win32 window, the page). A layer may include its own headers and those
+# of the layers it links, and nothing else: no higher layer, no sideways one (a face never
+# another's).
 #
 # The build keeps to that on its own: no target sees src/ as a whole. Each layer publishes an
 # include root of its own, build/layers/<folder>/, that holds just one entry, <folder>, a link to
