@@ -36,6 +36,8 @@ TEST(DisplayablePrompt, ShowsControlCharactersAsBlanks) {
         "\r\n\t\0\x1F\x7F|\u0080\u009F\u2028\u2029|\u00A0\u3000５\n分\xE2\x80";
     EXPECT_EQ(DisplayablePrompt(std::string(kTyped, sizeof kTyped - 1)),
               "      |    |\u00A0\u3000５ 分\xE2\x80");
+    // A C1 control and a line separator, each the text's last character.
+    EXPECT_EQ(DisplayablePrompt("\u0085") + DisplayablePrompt("\u2028"), "  ");
     const std::string sentence = "5分間の通話で料金は約9円です。";  // 16 characters
     EXPECT_EQ(DisplayablePrompt(std::string(300, '\n') + sentence),
               std::string(120, ' ') + "…" + std::string(44, ' ') + sentence);

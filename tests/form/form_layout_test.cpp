@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "form/form_captions.h"
 #include "form/form_fonts.h"
@@ -43,13 +44,11 @@ TEST(FormLayout, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheWindow) {
 // Twips to pixels to the nearest, halves away from zero; at 96 DPI all exact. Inside its frame or
 // from the window, where the frame's place is added before rounding.
 TEST(FormPixels, RoundTheTwipsOnceAtEachResolution) {
-    struct Case {
-        int twips, dpi, pixels;
-    };
-    for (const Case& c :
+    using Case = std::tuple<int, int, int>;  // twips, dots per inch, pixels
+    for (const auto& [twips, dpi, pixels] :
          {Case{5190, 96, 346}, Case{5145, 96, 343}, Case{1815, 120, 151}, Case{180, 120, 15},
           Case{150, 144, 15}, Case{9, 96, 1}, Case{-9, 96, -1}, Case{7, 96, 0}}) {
-        EXPECT_EQ(PixelsOf(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+        EXPECT_EQ(PixelsOf(twips, dpi), pixels) << twips << " at " << dpi;
     }
     EXPECT_EQ(std::pair(ClientWidthPixels(144), ClientHeightPixels(120)), std::pair(519, 429));
     const ControlRef standard = {ControlArray::Option1, 2};
@@ -90,15 +89,13 @@ TEST(FormKeyboard, ArrowsWalkAGroupRoundAndTabStopsAtTheCheckedOption) {
 }
 
 TEST(FormCaptions, HideTheAccessKeysMark) {
-    struct Case {
-        const char *caption, *shown;
-        char key;
-    };
-    for (const Case& c :
+    using Case = std::tuple<const char*, const char*, char>;  // the caption, as shown, its key
+    for (const auto& [caption, shown, key] :
          {Case{"時間→料金計算(&A)", "時間→料金計算(A)", 'A'}, Case{"a&&b&c", "a&bc", 'C'},
-          Case{"&&", "&", '\0'}, Case{"end&", "end&", '\0'}, Case{"通話時間", "通話時間", '\0'}}) {
-        EXPECT_EQ(ShownCaption(c.caption), c.shown);
-        EXPECT_EQ(AccessKeyOf(c.caption), c.key) << c.caption;
+          Case{"&&", "&", '\0'}, Case{"&a", "a", 'A'}, Case{"end&", "end&", '\0'},
+          Case{"通話時間", "通話時間", '\0'}}) {
+        EXPECT_EQ(ShownCaption(caption), shown);
+        EXPECT_EQ(AccessKeyOf(caption), key) << caption;
     }
 }
 
@@ -117,6 +114,13 @@ TEST(FormFonts, TheLargestFontThatFitsByQuarterPointsAndFifthsOfWidth) {
     tried.clear();
     EXPECT_EQ(LargestFittingFont(11.25, fitsAt({0, 0})), (CaptionFont{6.0, 85}));
     EXPECT_EQ(std::count(tried.begin(), tried.end(), '/'), (11.25 - 6.0) * 4 * 4 + 4);
+    // Every caption in one group, but the text boxes; only the unit labels' asks for their font.
+    std::size_t grouped = 0;
+    for (const FontGroup& group : FontGroups()) {
+        EXPECT_EQ(group.unitLabels, group.members.at(0).array == ControlArray::Label1);
+        grouped += group.members.size();
+    }
+    EXPECT_EQ(grouped, kControlCount - 2);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "common/fake_view.h"
 #include "common/temp_dir.h"
-#include "runtime/system_path.h"
 
 namespace tolvane {
 namespace {
@@ -57,7 +56,6 @@ TEST(FormStart, TheTableMessageComesBeforeTheWindowAndTheSelectionsAreReset) {
         EXPECT_EQ(form.view.log, expected);
         EXPECT_EQ(form.FactorBits(), 0x3F666666u);
         EXPECT_EQ(form.logic.State().TimeBand + form.logic.State().DistanceBand, 0);
-        EXPECT_EQ(form.logic.State().AppDir.back(), kPathSeparator);
         EXPECT_EQ(form.logic.State().RateTable[23], table == nullptr ? 0 : 60);
         // Before the window is shown a box stands alone; after, the window owns it.
         EXPECT_EQ(form.view.last.ownedByWindow, false);

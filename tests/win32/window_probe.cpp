@@ -37,13 +37,10 @@ std::string ClassOf(HWND window) {
 HWND focused = nullptr;
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
-    const LONG style = ::GetWindowLongW(child, GWL_STYLE);
     DWORD_PTR checked = 0;
     ::SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked);
-    std::printf("  %s|%s|%s%s%s%s\n", ClassOf(child).c_str(), Utf8(TextOf(child)).c_str(),
-                checked == BST_CHECKED ? "checked " : "",
-                (style & WS_TABSTOP) != 0 ? "tabstop " : "",
-                (style & WS_GROUP) != 0 ? "group " : "", child == focused ? "focus" : "");
+    std::printf("  %s|%s|%s%s\n", ClassOf(child).c_str(), Utf8(TextOf(child)).c_str(),
+                checked == BST_CHECKED ? "checked " : "", child == focused ? "focus" : "");
     return TRUE;
 }
 
