@@ -1,5 +1,8 @@
 #include "form/form_keyboard.h"
 
+#include <array>
+#include <utility>
+
 namespace tolvane {
 
 ControlRef ArrowTarget(ControlRef from, Key key) {
@@ -33,6 +36,25 @@ std::vector<ControlRef> TabStops(const std::function<bool(ControlRef)>& checked)
         }
     }
     return stops;
+}
+
+std::vector<ControlRef> CreationOrder() {
+    std::vector<ControlRef> order;
+    std::array<bool, 6> frameMade{};
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (!TakesFocus(control.array)) {
+            continue;
+        }
+        const std::size_t frame = FrameOf(control);
+        if (!std::exchange(frameMade.at(frame), true)) {
+            order.push_back({ControlArray::Frame1, frame});
+        }
+        order.push_back(control);
+        if (control.array == ControlArray::Command1) {
+            order.push_back({ControlArray::Label1, control.index});
+        }
+    }
+    return order;
 }
 
 }  // namespace tolvane

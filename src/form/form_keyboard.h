@@ -29,4 +29,10 @@ bool IsTabStop(ControlRef control, bool checked);
 // The Tab stops in order, given which option of each group is checked.
 std::vector<ControlRef> TabStops(const std::function<bool(ControlRef)>& checked);
 
+// Every control in the order a face whose toolkit walks its controls in creation order makes
+// them, so that its Tab and arrow keys keep the form's order: ascending tab index for those that
+// take the focus, each frame just before what it holds (so that it also closes the option group
+// before it), and each unit label after its panel's button.
+std::vector<ControlRef> CreationOrder();
+
 }  // namespace tolvane

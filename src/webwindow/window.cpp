@@ -67,29 +67,22 @@ MainF::MainF(std::string programDir) : form_(*this, std::move(programDir)) {
 }
 
 void MainF::CreateControls() {
-    // In tab order, which the page's focus follows from element to element, each frame made just
-    // before the first control it holds; the radio groups keep their options in index order,
-    // which their arrow keys walk round.
-    std::array<bool, 6> frameMade{};
-    for (const ControlRef control : ControlsInTabOrder()) {
+    // In the order the page's focus follows from element to element; the radio groups keep their
+    // options in index order, which their arrow keys walk round.
+    for (const ControlRef control : CreationOrder()) {
+        const char* caption = PlacementOf(control).caption;
+        const std::string domId =
+            ArrayName(control.array) +
+            (MembersOf(control.array) == 1 ? std::string() : "-" + std::to_string(control.index));
         if (control.array == ControlArray::Frame1) {
+            page::Create(
+                {page::Element::Frame, IdOf(control), -1, domId, caption, "", '\0', false});
+            page::Place(IdOf(control), PixelPlacement(control, kDefaultDpi, PixelOrigin::Window));
             continue;
         }
-        const std::size_t frame = FrameOf(control);
-        const ControlRef frameRef{ControlArray::Frame1, frame};
-        if (!std::exchange(frameMade.at(frame), true)) {
-            page::Create(
-                {page::Element::Frame, IdOf(frameRef), -1,
-                 std::string(ArrayName(ControlArray::Frame1)) + "-" + std::to_string(frame),
-                 PlacementOf(frameRef).caption, "", '\0', false});
-            page::Place(IdOf(frameRef), PixelPlacement(frameRef, kDefaultDpi, PixelOrigin::Window));
-        }
-        const char* caption = PlacementOf(control).caption;
-        const bool single = MembersOf(control.array) == 1;
+        const ControlRef frameRef{ControlArray::Frame1, FrameOf(control)};
         page::Create(
-            {ElementOf(control.array), IdOf(control), IdOf(frameRef),
-             ArrayName(control.array) + (single ? "" : "-" + std::to_string(control.index)),
-             ShownCaption(caption),
+            {ElementOf(control.array), IdOf(control), IdOf(frameRef), domId, ShownCaption(caption),
              IsOption(control.array) ? ArrayName(control.array) : PlacementOf(frameRef).caption,
              AccessKeyOf(caption), IsOption(control.array) && control.index == 0});
         page::Place(IdOf(control), PixelPlacement(control, kDefaultDpi, PixelOrigin::Frame));

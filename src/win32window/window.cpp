@@ -45,29 +45,6 @@ ControlClass ClassOf(ControlRef control) {
     return {L"BUTTON", BS_AUTORADIOBUTTON | first, 0};
 }
 
-// Every control in the order the dialog manager should meet them, which is the order its arrow
-// keys walk a group in and its Tab visits: ascending tab index for those that take the focus,
-// each frame just before what it holds, so that it also closes the option group before it, and
-// each unit label after its panel's controls.
-std::vector<ControlRef> CreationOrder() {
-    std::vector<ControlRef> order;
-    std::array<bool, 6> frameMade{};
-    for (const ControlRef control : ControlsInTabOrder()) {
-        if (!TakesFocus(control.array)) {
-            continue;
-        }
-        const std::size_t frame = FrameOf(control);
-        if (!std::exchange(frameMade.at(frame), true)) {
-            order.push_back({ControlArray::Frame1, frame});
-        }
-        order.push_back(control);
-        if (control.array == ControlArray::Command1) {
-            order.push_back({ControlArray::Label1, control.index});
-        }
-    }
-    return order;
-}
-
 ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
