@@ -47,7 +47,7 @@ std::wstring FinalPathOf(const std::wstring& path) {
 // it less the "\??\" before; Windows gives "\\server\share\...".
 std::wstring AsWindowsNamesIt(std::wstring path) {
     if (path.starts_with(LR"(UNC\)")) {
-        path.replace(0, 3, LR"(\\)");
+        path.replace(0, 4, LR"(\\)");
     }
     return path;
 }
