@@ -1,10 +1,8 @@
 #include "mainwindow/style.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include <qdrawutil.h>
-#include <QImage>
-#include <QMargins>
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
@@ -14,8 +12,44 @@ namespace {
 
 // Where the frame starts below a group box's top: under its title, as the style places it.
 constexpr int kFrameGapBelowTitle = 3;
-// The frame's rounded corner and its edges, inside this many pixels of each side.
-constexpr int kFrameCorner = 4;
+// The contrast asked of an edge against the window: 3:1 with a little to spare for the frames,
+// whose lines are drawn whole; more for the circles, whose smoothed outline covers no pixel whole.
+constexpr double kFrameContrast = 3.3;
+constexpr double kCircleContrast = 4.5;
+
+// The luminance a reader sees, from the sRGB channels.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& one, const QColor& other) {
+    const double first = Luminance(one), second = Luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor Blend(const QColor& under, const QColor& over, int percent) {
+    const auto channel = [percent](int from, int to) { return from + (to - from) * percent / 100; };
+    return QColor(channel(under.red(), over.red()), channel(under.green(), over.green()),
+                  channel(under.blue(), over.blue()));
+}
+
+// The colour of an edge the window draws over `palette`: the least blend of its window text over
+// its window that stands out from the window by `contrast` (WCAG's ratio).
+QColor EdgeColour(const QPalette& palette, double contrast) {
+    const QColor window = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
+    for (int percent = 30; percent < 100; percent += 5) {
+        const QColor edge = Blend(window, text, percent);
+        if (Contrast(edge, window) >= contrast) {
+            return edge;
+        }
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -31,49 +65,47 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
-    if (element != PE_FrameGroupBox) {
+    if (element == PE_FrameGroupBox) {
+        DrawFrame(*option, *painter);
+    } else if (element == PE_IndicatorRadioButton) {
+        DrawCircle(*option, *painter);
+    } else {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
     }
-    const int top = std::max(QProxyStyle::pixelMetric(PM_ExclusiveIndicatorHeight, option, nullptr),
-                             option->fontMetrics.height()) +
-                    kFrameGapBelowTitle;
-    const QRect frame = option->rect.adjusted(1, top + 1, 0, 0);
-    const qreal ratio = painter->device()->devicePixelRatio();
-    const QPixmap& picture = FramePicture(ratio);
-    const int sourceMargin = qRound(kFrameCorner * ratio);
-    qDrawBorderPixmap(
-        painter, frame, QMargins(kFrameCorner, kFrameCorner, kFrameCorner, kFrameCorner), picture,
-        picture.rect(), QMargins(sourceMargin, sourceMargin, sourceMargin, sourceMargin));
 }
 
-const QPixmap& WindowStyle::FramePicture(qreal devicePixelRatio) const {
-    if (!framePicture_.isNull() && framePicture_.devicePixelRatio() == devicePixelRatio) {
-        return framePicture_;
-    }
-    constexpr int kSide = 2 * kFrameCorner + 1;
-    QImage image(QSize(kSide, kSide) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    // Shades of black over the window's own colour, as the style's picture has them: an outline,
-    // a faint fill, and a darker inner edge along the top and the left.
-    const QRect outer(0, 0, kSide, kSide);
+void WindowStyle::DrawFrame(const QStyleOption& option, QPainter& painter) const {
+    const int top =
+        std::max(QProxyStyle::pixelMetric(PM_ExclusiveIndicatorHeight, &option, nullptr),
+                 option.fontMetrics.height()) +
+        kFrameGapBelowTitle;
+    const QRect frame = option.rect.adjusted(1, top + 1, 0, 0);
+    // Four plain lines without their corner pixels, which round the corners a little: drawn
+    // opaque and unsmoothed, they cost the painter next to nothing.
+    const QColor edge = EdgeColour(option.palette, kFrameContrast);
+    const int width = frame.width(), height = frame.height();
+    painter.fillRect(QRect(frame.left() + 1, frame.top(), width - 2, 1), edge);
+    painter.fillRect(QRect(frame.left() + 1, frame.bottom(), width - 2, 1), edge);
+    painter.fillRect(QRect(frame.left(), frame.top() + 1, 1, height - 2), edge);
+    painter.fillRect(QRect(frame.right(), frame.top() + 1, 1, height - 2), edge);
+}
+
+void WindowStyle::DrawCircle(const QStyleOption& option, QPainter& painter) {
+    const QPalette& palette = option.palette;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(0, 0, 0, 25));
-    painter.setBrush(QColor(0, 0, 0, 3));
-    painter.drawRoundedRect(QRectF(outer).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QColor(0, 0, 0, 5));
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    painter.drawLine(inner.left() + 1, inner.top(), inner.right() - 1, inner.top());
-    painter.drawLine(inner.left(), inner.top() + 1, inner.left(), inner.bottom() - 1);
-    painter.setPen(QColor(0, 0, 0, 3));
-    painter.drawLine(inner.right(), inner.top() + 1, inner.right(), inner.bottom() - 1);
-    painter.drawLine(inner.left() + 1, inner.bottom(), inner.right() - 1, inner.bottom());
-    painter.end();
-    framePicture_ = QPixmap::fromImage(image);
-    return framePicture_;
+    const QRectF circle = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(EdgeColour(palette, kCircleContrast), 1));
+    // Pressed, the circle takes the buttons' colour, as the style shows a press.
+    painter.setBrush((option.state & State_Sunken) != 0 ? palette.button() : palette.base());
+    painter.drawEllipse(circle);
+    if ((option.state & State_On) != 0) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette.text());
+        const qreal radius = circle.width() / 4.5;
+        painter.drawEllipse(circle.center(), radius, radius);
+    }
+    painter.restore();
 }
 
 }  // namespace tolvane

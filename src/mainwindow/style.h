@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QPixmap>
 #include <QProxyStyle>
 
 namespace tolvane {
 
-// The window's two departures from the application's style, which does everything else:
+// The window's departures from the application's style, which does everything else:
 // - The plan options are only 12 pixels high, less than the style's 14-pixel circle, which
 //   would be drawn flattened at top and bottom. Every option's circle is one size, the largest
 //   that fits the shortest option row, so that the window reads as one.
-// - Fusion draws a frame from a picture, and loading that picture brings in Qt's image-format
-//   plugins at start-up. The frames here are drawn from a picture too, in the same shape and
-//   colours, but one the painter makes: 9 pixels square, stretched by its middle row and column.
-//   Drawn whole at their real size, the frames would be blends large enough for Qt to hand out
-//   to worker threads, and starting those would cost a tenth of the window's start-up.
+// - The frames and the option circles are drawn in the palette's own colours, their edges a
+//   blend of the window's text over its background that stands out from it at least 3:1, the
+//   contrast readers need to find a control, in a light palette or a dark one. Fusion draws
+//   both a shade darker than the window, faint even in a light palette and all but invisible
+//   in a dark one, and draws its frames from a picture, whose loading brings in Qt's image
+//   plugins at start-up.
 class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -27,11 +27,10 @@ class WindowStyle : public QProxyStyle {
                        const QWidget* widget = nullptr) const override;
 
   private:
-    // The frame's picture at the device pixel ratio it was last drawn for.
-    const QPixmap& FramePicture(qreal devicePixelRatio) const;
+    void DrawFrame(const QStyleOption& option, QPainter& painter) const;
+    static void DrawCircle(const QStyleOption& option, QPainter& painter);
 
     int shortestOptionRow_;
-    mutable QPixmap framePicture_;
 };
 
 }  // namespace tolvane

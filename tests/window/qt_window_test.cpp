@@ -2,13 +2,14 @@
 // form decides is proven once, without a window, in tests/form/.
 #include "mainwindow/window.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <set>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -113,7 +115,8 @@ class QtWindowTest : public QObject {
 
   private Q_SLOTS:
     void initTestCase();
-    void drawsItsFrames();
+    void drawsItsEdgesInThePalette_data();
+    void drawsItsEdgesInThePalette();
     void startsAsLaidOut();
     void everyCaptionFitsItsRoom();
     void optionsByMouse();
@@ -127,18 +130,85 @@ void QtWindowTest::initTestCase() {
     tolvane::PrepareApplication(*qApp);
 }
 
-// The frames are the window's style's own drawing: an outline darker than the window, at each
-// frame's left side and its bottom.
-void QtWindowTest::drawsItsFrames() {
+namespace {
+
+// WCAG's contrast of two colours, from their relative luminance.
+double Contrast(QRgb one, QRgb other) {
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+               0.0722 * linear(qBlue(colour));
+    };
+    const double first = luminance(one), second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+}  // namespace
+
+// The frames and the unchecked option circles the window draws itself stand out from the window
+// at least 3:1, in the light palette and in a dark one: each frame at its left side and its
+// bottom, each circle at its most visible pixel.
+void QtWindowTest::drawsItsEdgesInThePalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QPalette dark;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                                       {QPalette::WindowText, Qt::white},
+                                       {QPalette::Base, QColor(42, 42, 42)},
+                                       {QPalette::Text, Qt::white},
+                                       {QPalette::Button, QColor(53, 53, 53)},
+                                       {QPalette::ButtonText, Qt::white}}) {
+        dark.setColor(role, colour);
+    }
+    QTest::newRow("dark") << dark;
+}
+
+void QtWindowTest::drawsItsEdgesInThePalette() {
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
     Harness window;
     const QImage picture = window->grab().toImage();
+    QApplication::setPalette(before);
+    const QRgb background = picture.pixel(0, 0);
+    QCOMPARE(QColor(background), palette.color(QPalette::Window));
+    // The most visible of the device pixels that make up `place`, in the window's pixels.
+    const auto mostVisible = [&](const QRect& place) {
+        const qreal ratio = picture.devicePixelRatio();
+        const QRect pixels(QPoint(qFloor(place.left() * ratio), qFloor(place.top() * ratio)),
+                           QPoint(qCeil((place.right() + 1) * ratio) - 1,
+                                  qCeil((place.bottom() + 1) * ratio) - 1));
+        double most = 0;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                most = std::max(most, Contrast(picture.pixel(x, y), background));
+            }
+        }
+        return most;
+    };
     for (const QGroupBox* frame : window->Frame1) {
         const QRect box = frame->geometry();
         for (const QPoint edge :
              {QPoint(box.left() + 1, box.bottom() - 8), QPoint(box.center().x(), box.bottom())}) {
-            const int darker = qGray(picture.pixel(0, 0)) - qGray(picture.pixel(edge));
-            QVERIFY2(darker >= 15 && darker <= 35, qPrintable(QString::number(darker)));
+            const double contrast = mostVisible(QRect(edge, edge));
+            QVERIFY2(contrast >= 3, qPrintable(QString::number(contrast)));
         }
+    }
+    for (const ControlRef control : tolvane::ControlsInTabOrder()) {
+        auto* option = qobject_cast<QRadioButton*>(window->Control(control));
+        if (option == nullptr || option->isChecked()) {
+            continue;
+        }
+        QStyleOptionButton look;
+        look.initFrom(option);
+        const QRect circle = option->style()
+                                 ->subElementRect(QStyle::SE_RadioButtonIndicator, &look, option)
+                                 .translated(option->mapTo(window.operator->(), QPoint()));
+        const double contrast = mostVisible(circle);
+        QVERIFY2(contrast >= 3, qPrintable(option->text() + ": " + QString::number(contrast)));
     }
 }
 
@@ -298,12 +368,9 @@ void QtWindowTest::messageBoxesCopyAndCloseByKey() {
         Press("space");
         box.done(0);  // whatever happened, so that a failure cannot hang the test
     });
-    QElapsedTimer clock;
-    clock.start();
     window->Text1->setText("1" + QString(999'999, QChar('0')) + "e-999999");
     window->Command1[0]->click();
-    QVERIFY2(clock.elapsed() < 10'000 && watch.seen.value(0).size() < 300,
-             qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(watch.seen.value(0).size() < 300);
     QCOMPARE(looks, QStringList({"Tolvane" + QString::number(QMessageBox::Information) + "OK1",
                                  window->Text1->text() + "分間の通話で料金は約18円です。", "1"}));
     QTRY_COMPARE(window->Text2->text(), QString("18"));
