@@ -11,6 +11,7 @@ InputFile::InputFile(InputFile&& other) noexcept
       buffer_(other.buffer_),
       position_(other.position_),
       filled_(other.filled_),
+      bytesRead_(other.bytesRead_),
       ended_(other.ended_) {}
 
 InputFile::~InputFile() {
@@ -33,6 +34,7 @@ bool InputFile::Refill() {
     }
     position_ = 0;
     filled_ = ReadSome(handle_, buffer_.data(), buffer_.size());
+    bytesRead_ += filled_;
     ended_ = filled_ == 0;
     return !ended_;
 }

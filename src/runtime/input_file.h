@@ -24,6 +24,9 @@ class InputFile {
     int Peek();
     // Takes the byte that Peek would return.
     void Skip() { ++position_; }
+    // How many bytes have been read from the file so far: what was asked for, rounded up to
+    // the buffer, however large the file.
+    std::uintmax_t BytesRead() const { return bytesRead_; }
 
     // Whether the last field read ended at a comma (rather than at a line end): a line end that
     // follows a comma closes an empty field, while blank lines between rows are passed over.
@@ -57,6 +60,7 @@ class InputFile {
     std::array<unsigned char, 64 * 1024> buffer_;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
+    std::uintmax_t bytesRead_ = 0;
     bool ended_ = false;
 };
 
