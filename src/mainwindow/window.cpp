@@ -14,6 +14,7 @@
 #include "form/form_keyboard.h"
 #include "form/form_pixels.h"
 #include "form/form_texts.h"
+#include "mainwindow/command_button.h"
 #include "mainwindow/fonts.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/option_button.h"
@@ -90,7 +91,7 @@ QWidget* MainF::CreateControl(ControlRef control, QWidget* parent) {
             break;
         }
         case ControlArray::Command1:
-            Command1.at(index) = new QPushButton(caption, parent);
+            Command1.at(index) = new CommandButton(caption, parent);
             // Enter presses nothing: no button is a default one, and none answers Enter.
             Command1.at(index)->setAutoDefault(false);
             break;
