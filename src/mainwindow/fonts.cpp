@@ -4,10 +4,13 @@
 #include <cmath>
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QWidget>
 
 #include "form/form_captions.h"
@@ -118,6 +121,31 @@ void FitCaptionFont(std::span<const CaptionedWidget> controls, QFont font) {
     font.setStretch(fitting.stretch);
     for (const CaptionedWidget& control : controls) {
         control.widget->setFont(font);
+    }
+}
+
+void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font) {
+    const CaptionFont fitting =
+        LargestFittingFont(font.pointSizeF(), [&boxes, &font](const CaptionFont& candidate) {
+            font.setPointSizeF(candidate.points);
+            // A box centres one line, as tall as the font's ascent and descent, in the room
+            // inside its frame, and cuts off what falls outside: descenders first.
+            const int line = QFontMetrics(font).height();
+            return std::ranges::all_of(boxes, [line](const QLineEdit* box) {
+                // As the box lays itself out (its own initStyleOption is protected).
+                QStyleOptionFrame option;
+                option.initFrom(box);
+                option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(
+                                                         QStyle::PM_DefaultFrameWidth, &option, box)
+                                                   : 0;
+                const QRect room =
+                    box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+                return line <= room.marginsRemoved(box->textMargins()).height();
+            });
+        });
+    font.setPointSizeF(fitting.points);
+    for (QLineEdit* box : boxes) {
+        box->setFont(font);
     }
 }
 

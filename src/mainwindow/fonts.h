@@ -6,6 +6,7 @@
 
 #include "form/form_layout.h"
 
+class QLineEdit;
 class QWidget;
 
 namespace tolvane {
@@ -26,5 +27,9 @@ struct CaptionedWidget {
 // caption fits, Qt measures: its advance within the room its style gives the text, its ink
 // inside the control where the style centres the line, and an access key's underline showing.
 void FitCaptionFont(std::span<const CaptionedWidget> controls, QFont font);
+// Gives the text boxes the largest size of `font`, up to its own, in which a line of typed text
+// shows whole: a font with tall ascents and descents, such as Noto Sans CJK JP, would otherwise
+// lose the descenders of g, j, p, y and _ at the box's bottom.
+void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font);
 
 }  // namespace tolvane

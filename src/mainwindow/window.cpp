@@ -127,6 +127,7 @@ void MainF::FitFonts() {
         }
         FitCaptionFont(controls, group.unitLabels ? unitFont : windowFont);
     }
+    FitTextBoxFont(std::array{Text1, Text2}, windowFont);
 }
 
 void MainF::ConnectEvents() {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -292,6 +293,17 @@ void QtWindowTest::everyCaptionFitsItsRoom() {
         }
     }
     QCOMPARE(circles.size(), std::size_t{1});
+    // A line of typed text, as tall as its font's ascent and descent, fits inside each box's
+    // frame, where the box draws it: descenders are not cut off.
+    for (QLineEdit* box : {window->Text1, window->Text2}) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const QRect inside =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+        QVERIFY2(QFontMetrics(box->font()).height() <= inside.height(),
+                 qPrintable(QFontInfo(box->font()).family()));
+    }
 }
 
 // The options' mouse: a press dragged off an option takes the focus without choosing it, and Tab
