@@ -9,7 +9,7 @@ WEB_PORT ?= 8023
 FUZZ_SECONDS ?= 60
 
 .PHONY: all build app run install uninstall deb test sanitize native windows web run-web fuzz bench \
-	bench-startup bench-startup-windows bench-memory bench-web lighthouse-web format clean
+	bench-count bench-startup bench-startup-windows bench-memory bench-web lighthouse-web format clean
 
 all: build
 
@@ -93,6 +93,14 @@ fuzz:
 
 bench: build
 	build/bench/conversion_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Instructions counted by callgrind, held to bench/count/budget.txt: each start-up probe under
+# Xvfb, and each kind of conversion with its baseline. Fails when a count grows more than 2 %.
+# COUNT_RUNS=5 counts each that many times and shows the spread.
+COUNT_RUNS ?= 1
+bench-count: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 bench/count/bench_count.py \
+	    build bench/count/budget.txt --runs $(COUNT_RUNS)
 
 # Launch to first paint, peak memory and processor time, the calculator against a bare Qt window
 # and against that window with the same controls, on the offscreen platform and in a real X

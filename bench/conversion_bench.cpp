@@ -3,14 +3,15 @@
 // times an iteration asks the heap for memory (the sentence's one allocation, for a conversion).
 #include <benchmark/benchmark.h>
 
-#include <charconv>
 #include <string>
 #include <string_view>
 
 #include "common/allocation_count.h"
-#include "tariff/conversion.h"
+#include "conversion_kinds.h"
 
 namespace {
+
+using tolvane::bench::kInput;
 
 // Runs the loop body for every iteration and reports its allocations per iteration.
 template <typename Body>
@@ -23,50 +24,32 @@ void Measure(benchmark::State& loop, Body body) {
                                                       benchmark::Counter::kAvgIterations);
 }
 
-using tolvane::ConversionDirection;
-using tolvane::DestinationKind;
-
-constexpr std::string_view kInput = "12.5";
-
-tolvane::TariffState BenchState() {
-    tolvane::TariffState state;
-    state.ResetSelections();
-    state.RateTable.fill(60);
-    return state;
-}
-
 void BM_Baseline_FromCharsAndFormat(benchmark::State& loop) {
     Measure(loop, [] {
         std::string_view text = kInput;
         benchmark::DoNotOptimize(text);
-        double value = 0.0;
-        std::from_chars(text.data(), text.data() + text.size(), value);
-        benchmark::DoNotOptimize(value);
-        char buffer[12];
-        const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int>(value));
-        std::string digits(buffer, written.ptr);
+        std::string digits = tolvane::bench::FromCharsAndFormat(text);
         benchmark::DoNotOptimize(digits);
     });
 }
-BENCHMARK(BM_Baseline_FromCharsAndFormat);
 
-void BM_Convert(benchmark::State& loop, ConversionDirection direction,
-                DestinationKind destination) {
-    const tolvane::TariffState state = BenchState();
+void BM_Convert(benchmark::State& loop, tolvane::bench::ConversionKind kind) {
+    const tolvane::TariffState state = tolvane::bench::BenchState();
     Measure(loop, [&] {
         std::string_view text = kInput;
         benchmark::DoNotOptimize(text);
-        auto conversion = tolvane::Convert(direction, text, destination, state);
+        auto conversion = tolvane::Convert(kind.direction, text, kind.destination, state);
         benchmark::DoNotOptimize(conversion);
     });
 }
-BENCHMARK_CAPTURE(BM_Convert, TimeToCharge_General, ConversionDirection::TimeToCharge,
-                  DestinationKind::HOrGeneral);
-BENCHMARK_CAPTURE(BM_Convert, TimeToCharge_Mobile, ConversionDirection::TimeToCharge,
-                  DestinationKind::Mobile);
-BENCHMARK_CAPTURE(BM_Convert, ChargeToTime_General, ConversionDirection::ChargeToTime,
-                  DestinationKind::HOrGeneral);
-BENCHMARK_CAPTURE(BM_Convert, ChargeToTime_Mobile, ConversionDirection::ChargeToTime,
-                  DestinationKind::Mobile);
+
+const bool kRegistered = [] {
+    benchmark::RegisterBenchmark("BM_Baseline_FromCharsAndFormat", BM_Baseline_FromCharsAndFormat);
+    for (const auto& kind : tolvane::bench::kConversionKinds) {
+        benchmark::RegisterBenchmark((std::string("BM_Convert/") + kind.name).c_str(), BM_Convert,
+                                     kind);
+    }
+    return true;
+}();
 
 }  // namespace

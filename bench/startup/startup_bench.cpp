@@ -1,8 +1,9 @@
 // Start-up of the calculator against a bare Qt window of the same size, and against that window
 // holding the calculator's controls as plain Qt makes them, as whole processes taking turns in
 // one run so that all see the same machine. Prints the median time from launch to first paint,
-// peak resident memory and processor time of each, and the calculator's ratios to the others.
-//   startup_bench [--runs N]     (the platform is the usual QT_QPA_PLATFORM)
+// peak resident memory and processor time of each, and the first one's ratios to the others.
+//   startup_bench [--runs N] [PROBE...]    (the platform is the usual QT_QPA_PLATFORM)
+// Probes named on the command line (another build's calculator, say) replace the three.
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -99,26 +100,31 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
     int runs = 20;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0) {
-            runs = std::max(1, std::atoi(argv[i + 1]));
-        }
-    }
     std::string directory = argv[0];
     directory.erase(directory.find_last_of('/') + 1);
-    // The calculator, the bare window, and the bare window with the calculator's controls.
-    const std::array<std::string, 3> programs = {directory + "startup_probe_tolvane",
-                                                 directory + "startup_probe_bare",
-                                                 directory + "startup_probe_controls"};
+    std::vector<std::string> programs;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else {
+            programs.emplace_back(argv[i]);
+        }
+    }
+    if (programs.empty()) {
+        // The calculator, the bare window, and the bare window with the calculator's controls.
+        programs = {directory + "startup_probe_tolvane", directory + "startup_probe_bare",
+                    directory + "startup_probe_controls"};
+    }
+    const std::size_t count = programs.size();
 
     for (const std::string& program : programs) {
         Run(program);  // warm the file cache and the font caches for each
     }
-    std::array<std::vector<double>, 3> time, memory, processor;
+    std::vector<std::vector<double>> time(count), memory(count), processor(count);
     for (int i = 0; i < runs; ++i) {
         // Each in turn goes first, so that none always follows another.
-        for (std::size_t k = 0; k < programs.size(); ++k) {
-            const std::size_t which = (static_cast<std::size_t>(i) + k) % programs.size();
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t which = (static_cast<std::size_t>(i) + k) % count;
             const Sample sample = Run(programs[which]);
             time[which].push_back(sample.milliseconds);
             memory[which].push_back(sample.peakMebibytes);
@@ -128,13 +134,26 @@ int main(int argc, char* argv[]) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform %s, %d runs each, in turn\n",
                 platform != nullptr ? platform : "(default)", runs);
-    std::printf("%-22s %11s %11s %11s %9s %9s\n", "median", "calculator", "bare", "controls",
-                "calc/bare", "calc/ctrl");
-    const auto row = [](const char* name, const std::array<std::vector<double>, 3>& samples) {
-        const double ours = Median(samples[0]), bare = Median(samples[1]),
-                     controls = Median(samples[2]);
-        std::printf("%-22s %11.1f %11.1f %11.1f %9.3f %9.3f\n", name, ours, bare, controls,
-                    ours / bare, ours / controls);
+    for (std::size_t k = 0; k < count; ++k) {
+        std::printf("  [%zu] %s\n", k, programs[k].c_str());
+    }
+    std::printf("%-22s", "median");
+    for (std::size_t k = 0; k < count; ++k) {
+        std::printf(" %9s[%zu]", "", k);
+    }
+    for (std::size_t k = 1; k < count; ++k) {
+        std::printf("  [0]/[%zu]", k);
+    }
+    std::printf("\n");
+    const auto row = [count](const char* name, const std::vector<std::vector<double>>& samples) {
+        std::printf("%-22s", name);
+        for (std::size_t k = 0; k < count; ++k) {
+            std::printf(" %12.1f", Median(samples[k]));
+        }
+        for (std::size_t k = 1; k < count; ++k) {
+            std::printf(" %9.3f", Median(samples[0]) / Median(samples[k]));
+        }
+        std::printf("\n");
     };
     row("launch to paint (ms)", time);
     row("peak resident (MiB)", memory);
