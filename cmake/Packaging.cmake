@@ -2,12 +2,13 @@
 set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VENDOR "The Tolvane developers")
 set(CPACK_PACKAGE_CONTACT "The Tolvane developers <developers@tolvane.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exact calculator for Japanese telephone call charges")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator that estimates Japanese telephone call charges")
 set(CPACK_PACKAGE_DESCRIPTION
     "Tolvane turns call minutes into yen and yen into call minutes for Japanese\n\
 telephone tariffs: a charging plan, the kind of telephone called, a time band\n\
 and a distance band. Rates for ordinary telephones come from a table file,\n\
-/etc/tolvane/table.csv, which an administrator may edit.")
+/etc/tolvane/table.csv, which an administrator may edit. The shipped rates are\n\
+an example, not any carrier's price list: the answers are estimates.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -17,8 +17,9 @@ ManifestDPIAware true
 !define PRODUCT "Tolvane"
 !define PUBLISHER "The Tolvane developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvane"
-!define RUNNING_TEXT "Tolvane が実行中です。Tolvane を終了してから［再試行］を押してください。"
-!define KEEP_TABLE_TEXT "料金設定ファイル(table.csv)は編集されています。$\r$\n編集した table.csv を残しますか？$\r$\n$\r$\n［はい］を選ぶと、フォルダー $INSTDIR に table.csv だけを残します。"
+; Each question says what each of its buttons does.
+!define RUNNING_TEXT "Tolvaneが実行中です。$\r$\n$\r$\nTolvaneを終了してから［再試行］を押してください。$\r$\n［キャンセル］を押すと、何も変更せずに終了します。"
+!define KEEP_TABLE_TEXT "料金設定ファイル(table.csv)は編集されています。$\r$\n編集したtable.csvを残しますか？$\r$\n$\r$\n［はい］を押すと、table.csvだけを次のフォルダーに残します。$\r$\n$INSTDIR$\r$\n［いいえ］を押すと、table.csvも削除します。"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -29,7 +30,7 @@ BrandingText "${PRODUCT} ${VERSION}"
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1041 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1041 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=1041 "FileDescription" "${PRODUCT} ${VERSION} setup"
+VIAddVersionKey /LANG=1041 "FileDescription" "${PRODUCT} ${VERSION} セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}. MIT License."
 

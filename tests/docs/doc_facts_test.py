@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The facts that the READMEs and manual pages (English and Japanese) and docs/architecture.md state
-about the code, held against it: make targets and variables, presets and their folders, files,
+"""The facts that the READMEs and manual pages (English and Japanese), the Windows README.txt and
+docs/architecture.md state about the code, held against it: make targets and variables, presets and their folders, files,
 folders and identifiers named, rates, limits and sizes, messages, captions, version, install paths.
 A document that names what no longer exists, or a figure the code no longer holds, fails here.
     doc_facts_test.py SOURCE_DIR"""
@@ -104,22 +104,61 @@ check(bits is not None and bits in code, f"README.md: 0.9 is {bits}, which the c
 
 # In each document: the messages quoted 「…」, each the program's own or a sentence as a
 # conversion words it; the window's captions named ［…］ (access keys aside) or the message box's
-# OK; the access keys; the version, wherever it is given; the table's paths.
+# OK; the access keys; the version, wherever it is given; the table's paths (but in the Windows
+# README.txt, which the build fills in: its version, and where to report, cmake/BugReport.cmake).
+# Windows' own names are quoted as Windows shows them, blanks included: its screens, menus and
+# buttons in ［…］, and in 「…」 the texts it shows or offers (SmartScreen's warning, Notepad's
+# encodings, Excel's file types); the desktop entry's name is the menu's, and the installer's
+# questions name their buttons too. Any other name must be the window's.
+windows_screens = {
+    "ユーザー アカウント制御", "詳細情報", "実行", "はい", "いいえ",  # installing
+    "設定", "アプリ", "アプリと機能", "インストールされているアプリ",  # uninstalling
+    "スタート", "メモ帳", "コマンド プロンプト", "管理者として実行",  # starting as administrator
+    "ファイル", "開く", "名前を付けて保存", "文字コード", "ファイルの種類",  # Notepad, Excel
+    "表示", "ファイル名拡張子",  # Explorer
+    "プロパティ", "詳細", "製品バージョン"}  # a file's version record
+windows_texts = {
+    "Windows によって PC が保護されました",
+    "UTF-8", "UTF-8 (BOM 付き)", "ANSI", "UTF-16 LE", "UTF-16 BE", "Unicode", "Unicode big endian",
+    "CSV UTF-8 (コンマ区切り)", "CSV (コンマ区切り)", "テキスト (タブ区切り)"}
+menu_name = re.findall(r"^Name\[ja\]=(.*)$", read("data/tolvane.desktop"), re.M)[0]
+installer_buttons = set(re.findall(r"［([^］]+)］", read("data/windows/tolvane.nsi")))
 (to_charge, to_time), (charge_end, time_end) = re.findall(r'toCharge \? "(\S+)" : "(\S+)";', code)
 sentence = rf"[\d.]+(?:{to_charge}\d+{charge_end}|{to_time}\d+{time_end})"
 captions = {re.sub(r"\(&\w\)$", "", c) for c in re.findall(r'\d, "([^"]+)", \d+\}', code)}
 version = one(r"project\(tolvane\s+VERSION ([\d.]+)", read("CMakeLists.txt"), "CMakeLists.txt")
-for name, (text, _) in statements.items():
+windows_readme = read("data/windows/README.txt").replace("@PROJECT_VERSION@", version)
+check(set(re.findall(r"@(\w+)@", windows_readme)) == {"TOLVANE_BUG_REPORT_EN", "TOLVANE_BUG_REPORT_JA"},
+      "README.txt: not filled in with the version and where to report alone")
+guides = {name: text for name, (text, _) in statements.items()} | {"README.txt": windows_readme}
+for name, text in guides.items():
     for quoted in re.findall(r"「([^」]+)」", text):
-        check(f'"{quoted}"' in code or re.fullmatch(sentence, quoted),
+        check(f'"{quoted}"' in code or re.fullmatch(sentence, quoted) or quoted in windows_texts,
               f"{name}: the message 「{quoted}」 is not the program's")
     for caption in re.findall(r"［([^］]+)］", text):
-        check(caption in captions | {"OK"}, f"{name}: ［{caption}］ is no caption of the window")
+        check(caption in captions | {"OK", menu_name} | installer_buttons | windows_screens,
+              f"{name}: ［{caption}］ is no caption of the window")
     check("Alt+A" in text and "Alt+B" in text, f"{name}: the access keys are not Alt+A and Alt+B")
-    check(set(re.findall(r"tolvane[ _-](\d+\.\d+\.\d+)", text)) == {version},
+    check(set(re.findall(r"(?i)tolvane[ _-](\d+\.\d+\.\d+)", text)) == {version},
           f"{name}: not version {version} throughout")
-    check("/etc/tolvane/table.csv" in text and "lib/tolvane/table.csv" in text,
+    check(name == "README.txt" or
+          "/etc/tolvane/table.csv" in text and "lib/tolvane/table.csv" in text,
           f"{name}: the table is not /etc/tolvane/table.csv and lib/tolvane/table.csv")
+
+# The example that shows a charge is no multiple of 10 yen: one minute on 標準コース, 昼間(8時～19時),
+# 60kmまで, worked out in every guide with the seconds 10 yen lasts there, which must be the shipped
+# table's, and its answer, which must be what the sum gives. (The program's own answer for it is
+# held against the guides' tables of examples by tests/core/documented_examples_test.cpp.)
+daytime_60km = read("data/table.csv").splitlines()[2].split(",")[2].strip()
+exact = 60 / int(daytime_60km) * 10 + 10
+times, plus, equals = r"(?:×|x|\\\(mu)", r"[+＋]", r"[=＝]"
+for name, text in guides.items():
+    sums = re.findall(rf"60 ?[/÷] ?(\d+) ?{times} ?10 ?{plus} ?10 ?{equals} ?(\d+\.\d)",
+                      re.sub(r"\s+", " ", text))
+    check(sums and all(s == (daytime_60km, f"{exact:.1f}") for s in sums),
+          f"{name}: the one-minute example says {sums}, not 60 / {daytime_60km} × 10 + 10")
+    check(f"約{round(exact)}円" in text or f"{round(exact)} yen" in text,
+          f"{name}: the one-minute example does not give its answer, {round(exact)} yen")
 packaging = read("cmake/Packaging.cmake")
 for said in re.findall(r'<p xml:lang="ja">\s*(.*?)\s*</p>',
                        read("data/io.github.tolvane.Tolvane.metainfo.xml"), re.S):

@@ -63,7 +63,7 @@ await_windows 0 >/dev/null
 echo "without table.csv, and with Qt's -display and arguments of no meaning"
 mkdir "$work/without"
 cp "$program" "$work/without/tolvane"
-(cd / && exec env -u DISPLAY "$work/without/tolvane" -display "$DISPLAY" --help -x word) &
+(cd / && exec env -u DISPLAY "$work/without/tolvane" -display "$DISPLAY" --frobnicate -x word) &
 pids+=($!)
 ids=$(await_windows 1)
 [ -z "$(main_of "$ids")" ] || fail "the calculator appeared before the table message"

@@ -72,6 +72,9 @@ left=$(find "$plain" ! -type d -o -name tolvane)
 
 # The smoke test's first start fails unless the program read its table through the link.
 MAPPED_FILES="$work/mapped" bash "$smoke" "$usr/bin/tolvane"
+# The packaged program, stripped, says the package's version, with no display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/tolvane" --version)" = "tolvane $(dpkg-deb -f "$deb" Version)" ] ||
+    fail "the packaged tolvane --version does not say the package's version $(dpkg-deb -f "$deb" Version)"
 
 # The package depends on what the program loads, and on nothing it does not: each Qt plugin,
 # Qt translation and Japanese font that the running program mapped comes from a package in
