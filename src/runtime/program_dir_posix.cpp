@@ -1,8 +1,12 @@
 #include "runtime/program_dir.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "runtime/system_path.h"
@@ -10,13 +14,34 @@
 namespace tolvane {
 namespace {
 
+// The whole of a file that tells its size only by being read to its end, such as those of /proc,
+// or "" if it cannot be opened. Read with the system's calls: a file stream would first set up
+// the C++ locale machinery, a quarter of a megabyte of the library's pages at every start-up.
+std::string WholeFile(const char* path) {
+    std::string content;
+    const int file = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        return content;
+    }
+    std::array<char, 16 * 1024> buffer;
+    for (ssize_t count; (count = ::read(file, buffer.data(), buffer.size())) > 0;) {
+        content.append(buffer.data(), static_cast<std::size_t>(count));
+    }
+    ::close(file);
+    return content;
+}
+
 // The file the kernel mapped the given code from, as /proc/self/maps names it, or "" without
 // /proc. That is this program even when it was started through the dynamic loader
 // (ld-linux.so tolvane), where /proc/self/exe names the loader.
 std::string MappedFileHolding(std::uintptr_t address) {
-    std::ifstream maps("/proc/self/maps");
-    std::string line;
-    while (std::getline(maps, line)) {
+    const std::string maps = WholeFile("/proc/self/maps");
+    for (std::size_t from = 0, to = 0; from < maps.size(); from = to + 1) {
+        to = maps.find('\n', from);
+        if (to == std::string::npos) {
+            to = maps.size();
+        }
+        const std::string line = maps.substr(from, to - from);
         // start-end perms offset device inode   path
         char* rest = nullptr;
         const std::uintptr_t start = std::strtoull(line.c_str(), &rest, 16);
