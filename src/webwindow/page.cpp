@@ -9,9 +9,27 @@
 // in JavaScript (which clang-format would take for C++). The page keeps its controls by tab
 // index in Module.page, with `busy` set while a box is up.
 // clang-format off
+EM_JS(void, InitJs, (), {
+    var page = Module.page = {controls: [], ignored: [], arrows: [], busy: false};
+    // The arrow keys on an option go where the form says, round the ends of a group, in every
+    // browser alike; Enter and Escape press nothing. Keys with a modifier are left to the browser.
+    document.getElementById('form').addEventListener('keydown', function(event) {
+        if (event.altKey || event.ctrlKey || event.metaKey) return;
+        var to = (page.arrows[event.target.tolvaneId] || {})[event.key];
+        if (to !== undefined) {
+            event.preventDefault();
+            var radio = page.controls[to].querySelector('input');
+            radio.focus();
+            if (!radio.checked) radio.click();
+        } else if (page.ignored.indexOf(event.key) >= 0) {
+            event.preventDefault();
+        }
+    });
+});
+
 EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const char* caption,
                        const char* name, int accessKey, int checked), {
-    var page = Module.page || (Module.page = {controls: [], ignored: [], busy: false});
+    var page = Module.page;
     var text = UTF8ToString(caption);
     var make = function(tag, className) {
         var made = document.createElement(tag);
@@ -35,6 +53,7 @@ EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const ch
         radio.type = 'radio';
         radio.name = UTF8ToString(name);
         radio.checked = !!checked;
+        radio.tolvaneId = id;
         radio.addEventListener('change', function() {
             if (radio.checked && !page.busy) _tolvane_deliver(id);
         });
@@ -85,13 +104,12 @@ EM_JS(void, SetTextJs, (int id, const char* text), {
 });
 
 EM_JS(void, IgnoreKeyJs, (const char* key), {
-    var page = Module.page;
-    if (!page.ignored.length) {
-        document.getElementById('form').addEventListener('keydown', function(event) {
-            if (page.ignored.indexOf(event.key) >= 0) event.preventDefault();
-        });
-    }
-    page.ignored.push(UTF8ToString(key));
+    Module.page.ignored.push(UTF8ToString(key));
+});
+
+EM_JS(void, SetArrowTargetJs, (int from, const char* key, int to), {
+    var arrows = Module.page.arrows;
+    (arrows[from] || (arrows[from] = {}))[UTF8ToString(key)] = to;
 });
 
 EM_JS(void, ShowFormJs, (int focus), {
@@ -103,7 +121,7 @@ EM_JS(void, ShowFormJs, (int focus), {
 
 EM_ASYNC_JS(void, ShowBoxJs, (const char* title, const char* shown, const char* copied,
                               int critical), {
-    var page = Module.page || (Module.page = {controls: [], ignored: [], busy: false});
+    var page = Module.page;
     var box = document.getElementById('box');
     var whole = UTF8ToString(copied);
     box.querySelector('h2').textContent = UTF8ToString(title);
@@ -148,6 +166,12 @@ std::string Pixels(double pixels) {
     return std::to_string(pixels) + "px";
 }
 
+// The page's listeners, once, before anything else touches it.
+void InitPage() {
+    static const bool done = (InitJs(), true);
+    (void)done;
+}
+
 void SetStyle(int id, const char* property, const std::string& value) {
     SetStyleJs(id, property, value.c_str());
 }
@@ -155,6 +179,7 @@ void SetStyle(int id, const char* property, const std::string& value) {
 }  // namespace
 
 void Create(const ElementSpec& element) {
+    InitPage();
     CreateJs(static_cast<int>(element.kind), element.id, element.parent, element.domId.c_str(),
              element.caption.c_str(), element.name.c_str(), element.accessKey, element.checked);
 }
@@ -194,11 +219,16 @@ void IgnoreKey(std::string_view domKey) {
     IgnoreKeyJs(std::string(domKey).c_str());
 }
 
+void SetArrowTarget(int from, std::string_view domKey, int to) {
+    SetArrowTargetJs(from, std::string(domKey).c_str(), to);
+}
+
 void ShowForm(int focus) {
     ShowFormJs(focus);
 }
 
 void ShowBox(const Message& message, std::string_view title) {
+    InitPage();
     ShowBoxJs(std::string(title).c_str(), message.shown.c_str(), message.copied.c_str(),
               message.style == MessageStyle::Critical);
 }
