@@ -11,6 +11,8 @@
 // clang-format off
 EM_JS(void, InitJs, (), {
     var page = Module.page = {controls: [], ignored: [], arrows: [], busy: false};
+    var box = document.getElementById('box');
+    var ok = box.querySelector('button');
     // The arrow keys on an option go where the form says, round the ends of a group, in every
     // browser alike; Enter and Escape press nothing. Keys with a modifier are left to the browser.
     document.getElementById('form').addEventListener('keydown', function(event) {
@@ -24,6 +26,21 @@ EM_JS(void, InitJs, (), {
         } else if (page.ignored.indexOf(event.key) >= 0) {
             event.preventDefault();
         }
+    });
+    // While a box is up the focus stays on its OK, as on the desktop: Tab has nowhere else to
+    // go, and a click on the backdrop or on the box leaves it there (unless it selects text).
+    // (WebKitGTK names Shift+Tab "Unidentified", on the Tab key.)
+    document.addEventListener('keydown', function(event) {
+        if (box.open && (event.key == 'Tab' || event.code == 'Tab')) {
+            event.preventDefault();
+            ok.focus();
+        }
+    });
+    box.addEventListener('mousedown', function(event) {
+        if (event.target == box) event.preventDefault();
+    });
+    box.addEventListener('click', function() {
+        if (getSelection().isCollapsed) ok.focus();
     });
 });
 
