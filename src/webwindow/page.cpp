@@ -10,7 +10,7 @@
 // index in Module.page, with `busy` set while a box is up.
 // clang-format off
 EM_JS(void, InitJs, (), {
-    var page = Module.page = {controls: [], ignored: [], arrows: [], busy: false};
+    var page = Module.page = {controls: [], ignored: [], arrows: [], busy: false, copied: ""};
     var box = document.getElementById('box');
     var ok = box.querySelector('button');
     // The arrow keys on an option go where the form says, round the ends of a group, in every
@@ -41,6 +41,15 @@ EM_JS(void, InitJs, (), {
     });
     box.addEventListener('click', function() {
         if (getSelection().isCollapsed) ok.focus();
+    });
+    // With nothing in the box selected, Ctrl+C copies the whole message, not what the box shows
+    // of it, whichever element the browser sends the copy event to.
+    document.addEventListener('copy', function(event) {
+        var selection = getSelection();
+        if (box.open && (selection.isCollapsed || !box.contains(selection.anchorNode))) {
+            event.clipboardData.setData('text/plain', page.copied);
+            event.preventDefault();
+        }
     });
 });
 
@@ -140,17 +149,10 @@ EM_ASYNC_JS(void, ShowBoxJs, (const char* title, const char* shown, const char* 
                               int critical), {
     var page = Module.page;
     var box = document.getElementById('box');
-    var whole = UTF8ToString(copied);
+    page.copied = UTF8ToString(copied);
     box.querySelector('h2').textContent = UTF8ToString(title);
     box.querySelector('p').textContent = UTF8ToString(shown);
     box.className = critical ? 'critical' : 'information';
-    // With nothing selected, Ctrl+C copies the whole message, not what the box shows of it.
-    box.oncopy = function(event) {
-        if (getSelection().isCollapsed) {
-            event.clipboardData.setData('text/plain', whole);
-            event.preventDefault();
-        }
-    };
     page.busy = true;
     box.showModal();
     box.querySelector('button').focus();
