@@ -87,9 +87,14 @@ EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const ch
     } else if (kind == 2) {
         element = make('input', 'box');
         element.type = 'text';
-        element.value = text;
+        element.defaultValue = element.value = text;
         element.autocomplete = 'off';
         element.spellcheck = false;
+        // The number pad of a phone, with a decimal point; any text can still be typed or pasted.
+        element.setAttribute('inputmode', 'decimal');
+        // The default of the box is what it shows, which is what a browser that resets boxes
+        // without autocomplete on Back or Forward puts back.
+        element.addEventListener('input', function() { element.defaultValue = element.value; });
         element.setAttribute('aria-label', UTF8ToString(name));
     } else if (kind == 3) {
         element = captioned('button', 'button');
@@ -126,7 +131,8 @@ EM_JS(void, CopyTextJs, (char* to, int size), {
 });
 
 EM_JS(void, SetTextJs, (int id, const char* text), {
-    Module.page.controls[id].value = UTF8ToString(text);
+    var box = Module.page.controls[id];
+    box.defaultValue = box.value = UTF8ToString(text);
 });
 
 EM_JS(void, IgnoreKeyJs, (const char* key), {
