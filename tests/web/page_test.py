@@ -117,7 +117,8 @@ class Browser:
         assert not found, f"axe finds, {what}: {found}"
 
     def screenshot(self, name):
-        if folder := os.environ.get("TOLVANE_SCREENSHOTS"):
+        if folder := os.environ.get("TOLVANE_SCREENSHOTS"):  # once the page has been drawn
+            self.js("return new Promise(drawn => requestAnimationFrame(() => requestAnimationFrame(drawn)))")
             self.save(f"{folder}/{type(self).__name__.lower()}-{name}.png")
 
 
@@ -211,6 +212,11 @@ class WebKit(Selenium):
     def type(self, text):
         from selenium.webdriver.common.action_chains import ActionChains
         ActionChains(self.driver).send_keys(text).perform()
+
+    def save(self, path):  # the whole window: a frame's own screenshot comes out blank
+        self.driver.switch_to.default_content()
+        self.driver.save_screenshot(path)
+        self.driver.switch_to.frame(0) if self.js("return frames.length") else None
 
 
 class Firefox(Browser):
