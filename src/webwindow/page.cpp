@@ -9,9 +9,53 @@
 // in JavaScript (which clang-format would take for C++). The page keeps its controls by tab
 // index in Module.page, with `busy` set while a box is up.
 // clang-format off
+EM_JS(void, InitJs, (), {
+    var page = Module.page = {controls: [], ignored: [], arrows: [], busy: false, copied: ""};
+    var box = document.getElementById('box');
+    var ok = box.querySelector('button');
+    // The arrow keys on an option go where the form says, round the ends of a group, in every
+    // browser alike; Enter and Escape press nothing. Keys with a modifier are left to the browser.
+    document.getElementById('form').addEventListener('keydown', function(event) {
+        if (event.altKey || event.ctrlKey || event.metaKey) return;
+        var to = (page.arrows[event.target.tolvaneId] || {})[event.key];
+        if (to !== undefined) {
+            event.preventDefault();
+            var radio = page.controls[to].querySelector('input');
+            radio.focus();
+            if (!radio.checked) radio.click();
+        } else if (page.ignored.indexOf(event.key) >= 0) {
+            event.preventDefault();
+        }
+    });
+    // While a box is up the focus stays on its OK, as on the desktop: Tab has nowhere else to
+    // go, and a click on the backdrop or on the box leaves it there (unless it selects text).
+    // (WebKitGTK names Shift+Tab "Unidentified", on the Tab key.)
+    document.addEventListener('keydown', function(event) {
+        if (box.open && (event.key == 'Tab' || event.code == 'Tab')) {
+            event.preventDefault();
+            ok.focus();
+        }
+    });
+    box.addEventListener('mousedown', function(event) {
+        if (event.target == box) event.preventDefault();
+    });
+    box.addEventListener('click', function() {
+        if (getSelection().isCollapsed) ok.focus();
+    });
+    // With nothing in the box selected, Ctrl+C copies the whole message, not what the box shows
+    // of it, whichever element the browser sends the copy event to.
+    document.addEventListener('copy', function(event) {
+        var selection = getSelection();
+        if (box.open && (selection.isCollapsed || !box.contains(selection.anchorNode))) {
+            event.clipboardData.setData('text/plain', page.copied);
+            event.preventDefault();
+        }
+    });
+});
+
 EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const char* caption,
                        const char* name, int accessKey, int checked), {
-    var page = Module.page || (Module.page = {controls: [], ignored: [], busy: false});
+    var page = Module.page;
     var text = UTF8ToString(caption);
     var make = function(tag, className) {
         var made = document.createElement(tag);
@@ -35,6 +79,7 @@ EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const ch
         radio.type = 'radio';
         radio.name = UTF8ToString(name);
         radio.checked = !!checked;
+        radio.tolvaneId = id;
         radio.addEventListener('change', function() {
             if (radio.checked && !page.busy) _tolvane_deliver(id);
         });
@@ -42,9 +87,14 @@ EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const ch
     } else if (kind == 2) {
         element = make('input', 'box');
         element.type = 'text';
-        element.value = text;
+        element.defaultValue = element.value = text;
         element.autocomplete = 'off';
         element.spellcheck = false;
+        // The number pad of a phone, with a decimal point; any text can still be typed or pasted.
+        element.setAttribute('inputmode', 'decimal');
+        // The default of the box is what it shows, which is what a browser that resets boxes
+        // without autocomplete on Back or Forward puts back.
+        element.addEventListener('input', function() { element.defaultValue = element.value; });
         element.setAttribute('aria-label', UTF8ToString(name));
     } else if (kind == 3) {
         element = captioned('button', 'button');
@@ -81,17 +131,17 @@ EM_JS(void, CopyTextJs, (char* to, int size), {
 });
 
 EM_JS(void, SetTextJs, (int id, const char* text), {
-    Module.page.controls[id].value = UTF8ToString(text);
+    var box = Module.page.controls[id];
+    box.defaultValue = box.value = UTF8ToString(text);
 });
 
 EM_JS(void, IgnoreKeyJs, (const char* key), {
-    var page = Module.page;
-    if (!page.ignored.length) {
-        document.getElementById('form').addEventListener('keydown', function(event) {
-            if (page.ignored.indexOf(event.key) >= 0) event.preventDefault();
-        });
-    }
-    page.ignored.push(UTF8ToString(key));
+    Module.page.ignored.push(UTF8ToString(key));
+});
+
+EM_JS(void, SetArrowTargetJs, (int from, const char* key, int to), {
+    var arrows = Module.page.arrows;
+    (arrows[from] || (arrows[from] = {}))[UTF8ToString(key)] = to;
 });
 
 EM_JS(void, ShowFormJs, (int focus), {
@@ -103,19 +153,12 @@ EM_JS(void, ShowFormJs, (int focus), {
 
 EM_ASYNC_JS(void, ShowBoxJs, (const char* title, const char* shown, const char* copied,
                               int critical), {
-    var page = Module.page || (Module.page = {controls: [], ignored: [], busy: false});
+    var page = Module.page;
     var box = document.getElementById('box');
-    var whole = UTF8ToString(copied);
+    page.copied = UTF8ToString(copied);
     box.querySelector('h2').textContent = UTF8ToString(title);
     box.querySelector('p').textContent = UTF8ToString(shown);
     box.className = critical ? 'critical' : 'information';
-    // With nothing selected, Ctrl+C copies the whole message, not what the box shows of it.
-    box.oncopy = function(event) {
-        if (getSelection().isCollapsed) {
-            event.clipboardData.setData('text/plain', whole);
-            event.preventDefault();
-        }
-    };
     page.busy = true;
     box.showModal();
     box.querySelector('button').focus();
@@ -148,6 +191,12 @@ std::string Pixels(double pixels) {
     return std::to_string(pixels) + "px";
 }
 
+// The page's listeners, once, before anything else touches it.
+void InitPage() {
+    static const bool done = (InitJs(), true);
+    (void)done;
+}
+
 void SetStyle(int id, const char* property, const std::string& value) {
     SetStyleJs(id, property, value.c_str());
 }
@@ -155,6 +204,7 @@ void SetStyle(int id, const char* property, const std::string& value) {
 }  // namespace
 
 void Create(const ElementSpec& element) {
+    InitPage();
     CreateJs(static_cast<int>(element.kind), element.id, element.parent, element.domId.c_str(),
              element.caption.c_str(), element.name.c_str(), element.accessKey, element.checked);
 }
@@ -194,11 +244,16 @@ void IgnoreKey(std::string_view domKey) {
     IgnoreKeyJs(std::string(domKey).c_str());
 }
 
+void SetArrowTarget(int from, std::string_view domKey, int to) {
+    SetArrowTargetJs(from, std::string(domKey).c_str(), to);
+}
+
 void ShowForm(int focus) {
     ShowFormJs(focus);
 }
 
 void ShowBox(const Message& message, std::string_view title) {
+    InitPage();
     ShowBoxJs(std::string(title).c_str(), message.shown.c_str(), message.copied.c_str(),
               message.style == MessageStyle::Critical);
 }

@@ -44,6 +44,9 @@ void SetTextOf(int id, std::string_view text);
 
 // The keys, by the DOM's names, that the page's own default action must not answer.
 void IgnoreKey(std::string_view domKey);
+// Where the arrow key `domKey` (the DOM's name) takes the focus and the check from the option
+// `from`: to the option `to`, instead of where the browser's own radio-button keys would.
+void SetArrowTarget(int from, std::string_view domKey, int to);
 
 // Shows the form and focuses the control `id`.
 void ShowForm(int focus);

@@ -58,10 +58,16 @@ constexpr std::array<std::pair<Key, const char*>, 6> kDomKeys = {{{Key::Left, "A
 MainF::MainF(std::string programDir) : form_(*this, std::move(programDir)) {
     CreateControls();
     FitFonts();
-    // A focused button would answer Enter; the radio groups already move by the form's rule.
+    // A focused button would answer Enter; browsers differ in where an option's arrow keys go,
+    // and some stop at a group's ends.
     for (const auto& [key, name] : kDomKeys) {
         if (PressesNothing(key)) {
             page::IgnoreKey(name);
+        }
+        for (const ControlRef control : CreationOrder()) {
+            if (IsOption(control.array) && ArrowTarget(control, key) != control) {
+                page::SetArrowTarget(IdOf(control), name, IdOf(ArrowTarget(control, key)));
+            }
         }
     }
 }
