@@ -43,8 +43,7 @@ double Luminance(const QColor& colour) {
            0.0722 * linear(colour.blueF());
 }
 
-double Contrast(const QColor& one, const QColor& other) {
-    const double first = Luminance(one), second = Luminance(other);
+double Contrast(double first, double second) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
@@ -59,9 +58,10 @@ QColor Blend(const QColor& under, const QColor& over, int percent) {
 QColor EdgeColour(const QPalette& palette, double contrast) {
     const QColor window = palette.color(QPalette::Window);
     const QColor text = palette.color(QPalette::WindowText);
+    const double windowLuminance = Luminance(window);
     for (int percent = 30; percent < 100; percent += 5) {
         const QColor edge = Blend(window, text, percent);
-        if (Contrast(edge, window) >= contrast) {
+        if (Contrast(Luminance(edge), windowLuminance) >= contrast) {
             return edge;
         }
     }
@@ -69,6 +69,15 @@ QColor EdgeColour(const QPalette& palette, double contrast) {
 }
 
 }  // namespace
+
+const WindowStyle::Edges& WindowStyle::EdgesOver(const QPalette& palette) const {
+    // Every frame and option of a paint shares the window's palette: worked out once for it.
+    if (edgesPalette_ != palette.cacheKey()) {
+        edgesPalette_ = palette.cacheKey();
+        edges_ = {EdgeColour(palette, kFrameContrast), EdgeColour(palette, kCircleContrast)};
+    }
+    return edges_;
+}
 
 int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                              const QWidget* widget) const {
@@ -99,7 +108,7 @@ void WindowStyle::DrawFrame(const QStyleOption& option, QPainter& painter) const
     const QRect frame = option.rect.adjusted(1, top + 1, 0, 0);
     // Four plain lines without their corner pixels, which round the corners a little: drawn
     // opaque and unsmoothed, they cost the painter next to nothing.
-    const QColor edge = EdgeColour(option.palette, kFrameContrast);
+    const QColor edge = EdgesOver(option.palette).frame;
     const int width = frame.width(), height = frame.height();
     painter.fillRect(QRect(frame.left() + 1, frame.top(), width - 2, 1), edge);
     painter.fillRect(QRect(frame.left() + 1, frame.bottom(), width - 2, 1), edge);
@@ -107,12 +116,12 @@ void WindowStyle::DrawFrame(const QStyleOption& option, QPainter& painter) const
     painter.fillRect(QRect(frame.right(), frame.top() + 1, 1, height - 2), edge);
 }
 
-void WindowStyle::DrawCircle(const QStyleOption& option, QPainter& painter) {
+void WindowStyle::DrawCircle(const QStyleOption& option, QPainter& painter) const {
     const QPalette& palette = option.palette;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF circle = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(EdgeColour(palette, kCircleContrast), 1));
+    painter.setPen(QPen(EdgesOver(palette).circle, 1));
     // Pressed, the circle takes the buttons' colour, as the style shows a press.
     painter.setBrush((option.state & State_Sunken) != 0 ? palette.button() : palette.base());
     painter.drawEllipse(circle);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QProxyStyle>
 
 namespace tolvane {
@@ -27,10 +29,19 @@ class WindowStyle : public QProxyStyle {
                        const QWidget* widget = nullptr) const override;
 
   private:
+    struct Edges {
+        QColor frame;
+        QColor circle;
+    };
+
+    // The edges' colours over `palette`, kept for the palette last asked about.
+    const Edges& EdgesOver(const QPalette& palette) const;
     void DrawFrame(const QStyleOption& option, QPainter& painter) const;
-    static void DrawCircle(const QStyleOption& option, QPainter& painter);
+    void DrawCircle(const QStyleOption& option, QPainter& painter) const;
 
     int shortestOptionRow_;
+    mutable qint64 edgesPalette_ = -1;
+    mutable Edges edges_;
 };
 
 }  // namespace tolvane
