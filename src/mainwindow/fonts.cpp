@@ -127,6 +127,10 @@ void FitCaptionFont(std::span<const CaptionedWidget> controls, QFont font) {
 void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font) {
     const CaptionFont fitting =
         LargestFittingFont(font.pointSizeF(), [&boxes, &font](const CaptionFont& candidate) {
+            // A narrower font is no shorter: only the size is tried.
+            if (candidate.stretch != 100) {
+                return false;
+            }
             font.setPointSizeF(candidate.points);
             // A box centres one line, as tall as the font's ascent and descent, in the room
             // inside its frame, and cuts off what falls outside: descenders first.
