@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -41,11 +42,14 @@ std::string MappedFileHolding(std::uintptr_t address) {
         if (to == std::string::npos) {
             to = maps.size();
         }
-        const std::string line = maps.substr(from, to - from);
+        const std::string_view line(maps.data() + from, to - from);
         // start-end perms offset device inode   path
-        char* rest = nullptr;
-        const std::uintptr_t start = std::strtoull(line.c_str(), &rest, 16);
-        const std::uintptr_t end = std::strtoull(rest + 1, nullptr, 16);
+        std::uintptr_t start = 0, end = 0;
+        const auto dash = std::from_chars(line.data(), line.data() + line.size(), start, 16);
+        if (dash.ptr == line.data() + line.size() || *dash.ptr != '-') {
+            continue;
+        }
+        std::from_chars(dash.ptr + 1, line.data() + line.size(), end, 16);
         if (address < start || address >= end) {
             continue;
         }
