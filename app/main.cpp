@@ -19,35 +19,35 @@ bool JapaneseMessages() {
     return false;
 }
 
+struct HelpTexts {
+    const char* usage;
+    const char* reportTo;   // before the address
+    const char* noAddress;  // where the build names none
+};
+
 void PrintHelp() {
-    if (JapaneseMessages()) {
-        std::fputs(
-            "使い方: tolvane [Qtのオプション]\n"
-            "通話時間から通話料金の概算を、または金額から通話時間を計算するウィンドウを\n"
-            "開きます。料金は料金設定ファイル(table.csv)から読み込みます。\n\n"
-            "  --help     この説明を表示して終了します\n"
-            "  --version  バージョンを表示して終了します\n\n"
-            "詳しくはman tolvaneをご覧ください。\n",
-            stdout);
-        if (*kReportTo != '\0') {
-            std::printf("不具合の報告先: %s\n", kReportTo);
-        } else {
-            std::fputs("不具合は、プログラムを入手した先にお知らせください。\n", stdout);
-        }
+    static constexpr HelpTexts kJapanese = {
+        "使い方: tolvane [Qtのオプション]\n"
+        "通話時間から通話料金の概算を、または金額から通話時間を計算するウィンドウを\n"
+        "開きます。料金は料金設定ファイル(table.csv)から読み込みます。\n\n"
+        "  --help     この説明を表示して終了します\n"
+        "  --version  バージョンを表示して終了します\n\n"
+        "詳しくはman tolvaneをご覧ください。\n",
+        "不具合の報告先: ", "不具合は、プログラムを入手した先にお知らせください。\n"};
+    static constexpr HelpTexts kEnglish = {
+        "Usage: tolvane [Qt options]\n"
+        "Opens a window that estimates the charge of a telephone call in Japan from\n"
+        "its length, or the call time an amount buys, from the rates in table.csv.\n\n"
+        "  --help     show this help and exit\n"
+        "  --version  show the version and exit\n\n"
+        "See tolvane(1) (man tolvane) for the rest.\n",
+        "Report bugs to ", "Report bugs to whoever you got the program from.\n"};
+    const HelpTexts& texts = JapaneseMessages() ? kJapanese : kEnglish;
+    std::fputs(texts.usage, stdout);
+    if (*kReportTo != '\0') {
+        std::printf("%s%s\n", texts.reportTo, kReportTo);
     } else {
-        std::fputs(
-            "Usage: tolvane [Qt options]\n"
-            "Opens a window that estimates the charge of a telephone call in Japan from\n"
-            "its length, or the call time an amount buys, from the rates in table.csv.\n\n"
-            "  --help     show this help and exit\n"
-            "  --version  show the version and exit\n\n"
-            "See tolvane(1) (man tolvane) for the rest.\n",
-            stdout);
-        if (*kReportTo != '\0') {
-            std::printf("Report bugs to %s\n", kReportTo);
-        } else {
-            std::fputs("Report bugs to whoever you got the program from.\n", stdout);
-        }
+        std::fputs(texts.noAddress, stdout);
     }
 }
 
