@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "mainwindow/app.h"
+#include "qtwindow/app.h"
 
 namespace {
 
@@ -68,5 +68,5 @@ int main(int argc, char* argv[]) {
                                                                         : EXIT_FAILURE;
         }
     }
-    return tolvane::RunCalculator(argc, argv);
+    return tolvane::qt::RunCalculator(argc, argv);
 }

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "mainwindow/window.h"
+#include "qtwindow/window.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     const QString output =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
 
-    tolvane::MainF window;  // with the shipped table beside the tool
+    tolvane::qt::MainF window;  // with the shipped table beside the tool
     window.Start();
     QApplication::processEvents();
     if (!window.grab().save(output, "PNG")) {

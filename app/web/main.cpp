@@ -1,6 +1,6 @@
 #include "webwindow/app.h"
 
 int main() {
-    tolvane::RunCalculator();
+    tolvane::web::RunCalculator();
     return 0;
 }

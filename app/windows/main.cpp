@@ -3,5 +3,5 @@
 #include "win32window/app.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return tolvane::RunCalculator(instance);
+    return tolvane::win32::RunCalculator(instance);
 }

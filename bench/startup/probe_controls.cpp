@@ -17,7 +17,7 @@
 #include "first_paint_probe.h"
 #include "form/form_layout.h"
 #include "form/form_pixels.h"
-#include "mainwindow/fonts.h"
+#include "qtwindow/fonts.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ QWidget* Made(tolvane::ControlRef control, QWidget* parent) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setFont(tolvane::WindowFont());
+    QApplication::setFont(tolvane::qt::WindowFont());
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tolvane"));
     window.setFixedSize(346, 343);

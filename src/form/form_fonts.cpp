@@ -1,6 +1,8 @@
 #include "form/form_fonts.h"
 
 #include <cmath>
+#include <set>
+#include <utility>
 
 namespace tolvane {
 namespace {
@@ -47,6 +49,28 @@ CaptionFont LargestFittingFont(double points, const std::function<bool(const Cap
     }
     font.stretch = kNarrowestStretch;
     return font;
+}
+
+long FontPixels(double points, int dpi) {
+    return std::lround(points * dpi / 72.0);
+}
+
+CaptionFont FittedFont(const FontGroup& group, const CaptionSurface& surface,
+                       const MeasureCaption& measure) {
+    std::set<std::pair<long, int>> tried;
+    return LargestFittingFont(
+        group.unitLabels ? kUnitLabelFont.points : kWindowFontPoints, [&](const CaptionFont& font) {
+            if (surface.wholePixelFonts &&
+                !tried.emplace(FontPixels(font.points, surface.dpi), font.stretch).second) {
+                return false;
+            }
+            for (const ControlRef member : group.members) {
+                if (!CaptionFits(member, measure(member, font), surface)) {
+                    return false;
+                }
+            }
+            return true;
+        });
 }
 
 }  // namespace tolvane

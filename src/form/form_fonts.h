@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "form/form_captions.h"
 #include "form/form_layout.h"
 
 namespace tolvane {
@@ -36,5 +37,16 @@ struct CaptionFont {
 // for any font), the smallest, which cuts least. A face that draws fonts in whole pixels maps
 // each size to its pixels; sizes that come to the same pixels it may answer once.
 CaptionFont LargestFittingFont(double points, const std::function<bool(const CaptionFont&)>& fits);
+
+// A font's size in whole pixels at `dpi`, to the nearest, for a face whose fonts come so.
+long FontPixels(double points, int dpi);
+
+// The font a group's captions share: from the size the group asks for (the unit labels' or the
+// window's), the largest in which every member's caption fits as the face measures it. Where the
+// face's fonts come only in whole pixels, a size that comes to pixels already tried is not tried
+// again.
+using MeasureCaption = std::function<CaptionExtent(ControlRef, const CaptionFont&)>;
+CaptionFont FittedFont(const FontGroup& group, const CaptionSurface& surface,
+                       const MeasureCaption& measure);
 
 }  // namespace tolvane

@@ -28,14 +28,13 @@ bool IsTabStop(ControlRef control, bool checked) {
     return IsOption(control.array) ? checked : TakesFocus(control.array);
 }
 
-std::vector<ControlRef> TabStops(const std::function<bool(ControlRef)>& checked) {
-    std::vector<ControlRef> stops;
+void SetOptionTabStops(const std::function<bool(ControlRef)>& checked,
+                       const std::function<void(ControlRef, bool)>& makeTabStop) {
     for (const ControlRef control : ControlsInTabOrder()) {
-        if (IsTabStop(control, checked(control))) {
-            stops.push_back(control);
+        if (IsOption(control.array)) {
+            makeTabStop(control, IsTabStop(control, checked(control)));
         }
     }
-    return stops;
 }
 
 std::vector<ControlRef> CreationOrder() {

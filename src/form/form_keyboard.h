@@ -26,8 +26,10 @@ inline constexpr ControlRef kFirstFocus = {ControlArray::Option1, 0};
 // users expect; then the boxes and buttons. Frames and labels never.
 bool IsTabStop(ControlRef control, bool checked);
 
-// The Tab stops in order, given which option of each group is checked.
-std::vector<ControlRef> TabStops(const std::function<bool(ControlRef)>& checked);
+// Makes each option a Tab stop or not, by which of its group is `checked`, through `makeTabStop`:
+// a face calls it when the checks change, and where its toolkit moves the stop on its own.
+void SetOptionTabStops(const std::function<bool(ControlRef)>& checked,
+                       const std::function<void(ControlRef, bool)>& makeTabStop);
 
 // Every control in the order a face whose toolkit walks its controls in creation order makes
 // them, so that its Tab and arrow keys keep the form's order: ascending tab index for those that

@@ -5,7 +5,7 @@
 namespace tolvane {
 
 const WindowLayout kWindowLayout = {
-    .frames = {{
+    .Frame1 = {{
         {120, 120, 2415, 1215, "料金コース", 19},
         {120, 1440, 2415, 1215, "電話先", 20},
         {120, 2760, 4935, 1095, "通話時間帯", 21},
@@ -13,22 +13,22 @@ const WindowLayout kWindowLayout = {
         {2640, 120, 2415, 1215, "通話時間", 23},
         {2640, 1440, 2415, 1215, "通話料金", 24},
     }},
-    .plans = {{
+    .Option1 = {{
         {240, 360, 1815, 180, "スーパーパックＬ", 0},
         {240, 600, 1815, 180, "スーパーパックＳ", 1},
         {240, 840, 1695, 180, "標準コース", 2},
     }},
-    .destinations = {{
+    .Option2 = {{
         {240, 360, 1935, 255, "Ｈ''・一般電話", 3},
         {240, 600, 1935, 255, "携帯電話", 4},
     }},
-    .timeBands = {{
+    .Option3 = {{
         {240, 360, 2295, 255, "深夜・早朝(23時～翌8時)", 5},
         {240, 600, 2175, 255, "夜間(19時～23時)", 6},
         {2640, 360, 1935, 255, "昼間(8時～19時)", 7},
         {2640, 600, 1695, 255, "昼間(土・日・祝)", 8},
     }},
-    .distanceBands = {{
+    .Option4 = {{
         {240, 360, 1575, 255, "同一区域内", 9},
         {240, 600, 1815, 255, "隣接区域内・30km", 10},
         {2160, 360, 1095, 255, "60kmまで", 11},
@@ -36,15 +36,13 @@ const WindowLayout kWindowLayout = {
         {3480, 360, 1215, 255, "160kmまで", 13},
         {3480, 600, 1095, 255, "160km超", 14},
     }},
-    .textBoxes = {{
-        {480, 480, 1335, 270, "0", 15},
-        {480, 480, 1335, 270, "0", 17},
-    }},
-    .buttons = {{
+    .Text1 = {480, 480, 1335, 270, "0", 15},
+    .Text2 = {480, 480, 1335, 270, "0", 17},
+    .Command1 = {{
         {360, 840, 1695, 255, "時間→料金計算(&A)", 16},
         {360, 840, 1695, 255, "料金→時間計算(&B)", 18},
     }},
-    .unitLabels = {{
+    .Label1 = {{
         {1920, 480, 225, 225, "分", 25},
         {1920, 480, 225, 225, "円", 26},
     }},
@@ -53,17 +51,17 @@ const WindowLayout kWindowLayout = {
 const TwipPlacement& PlacementOf(ControlRef control) {
     const WindowLayout& layout = kWindowLayout;
     switch (control.array) {
-        case ControlArray::Frame1: return layout.frames.at(control.index);
-        case ControlArray::Option1: return layout.plans.at(control.index);
-        case ControlArray::Option2: return layout.destinations.at(control.index);
-        case ControlArray::Option3: return layout.timeBands.at(control.index);
-        case ControlArray::Option4: return layout.distanceBands.at(control.index);
-        case ControlArray::Text1: return layout.textBoxes.at(control.index);
-        case ControlArray::Text2: return layout.textBoxes.at(control.index + 1);
-        case ControlArray::Command1: return layout.buttons.at(control.index);
+        case ControlArray::Frame1: return layout.Frame1.at(control.index);
+        case ControlArray::Option1: return layout.Option1.at(control.index);
+        case ControlArray::Option2: return layout.Option2.at(control.index);
+        case ControlArray::Option3: return layout.Option3.at(control.index);
+        case ControlArray::Option4: return layout.Option4.at(control.index);
+        case ControlArray::Text1: return layout.Text1;
+        case ControlArray::Text2: return layout.Text2;
+        case ControlArray::Command1: return layout.Command1.at(control.index);
         case ControlArray::Label1: break;
     }
-    return layout.unitLabels.at(control.index);
+    return layout.Label1.at(control.index);
 }
 
 std::size_t FrameOf(ControlRef control) {
@@ -85,17 +83,17 @@ std::size_t FrameOf(ControlRef control) {
 std::size_t MembersOf(ControlArray array) {
     const WindowLayout& layout = kWindowLayout;
     switch (array) {
-        case ControlArray::Frame1: return layout.frames.size();
-        case ControlArray::Option1: return layout.plans.size();
-        case ControlArray::Option2: return layout.destinations.size();
-        case ControlArray::Option3: return layout.timeBands.size();
-        case ControlArray::Option4: return layout.distanceBands.size();
+        case ControlArray::Frame1: return layout.Frame1.size();
+        case ControlArray::Option1: return layout.Option1.size();
+        case ControlArray::Option2: return layout.Option2.size();
+        case ControlArray::Option3: return layout.Option3.size();
+        case ControlArray::Option4: return layout.Option4.size();
         case ControlArray::Text1:
         case ControlArray::Text2: return 1;
-        case ControlArray::Command1: return layout.buttons.size();
+        case ControlArray::Command1: return layout.Command1.size();
         case ControlArray::Label1: break;
     }
-    return layout.unitLabels.size();
+    return layout.Label1.size();
 }
 
 bool TakesFocus(ControlArray array) {
@@ -115,6 +113,17 @@ int ShortestOptionRow() {
 bool IsOption(ControlArray array) {
     return array == ControlArray::Option1 || array == ControlArray::Option2 ||
            array == ControlArray::Option3 || array == ControlArray::Option4;
+}
+
+bool CheckedAtStart(ControlRef option) {
+    return IsOption(option.array) && option.index == 0;
+}
+
+std::optional<ControlRef> ControlAtTabIndex(int tabIndex) {
+    if (tabIndex < 0 || tabIndex >= static_cast<int>(kControlCount)) {
+        return std::nullopt;
+    }
+    return ControlsInTabOrder()[static_cast<std::size_t>(tabIndex)];
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace tolvane {
 
@@ -26,14 +27,15 @@ inline constexpr int kClientHeightTwips = 5145;
 
 // The window's whole layout, control array by control array, member by member.
 struct WindowLayout {
-    std::array<TwipPlacement, 6> frames;
-    std::array<TwipPlacement, 3> plans;          // Option1, in frame 0
-    std::array<TwipPlacement, 2> destinations;   // Option2, in frame 1
-    std::array<TwipPlacement, 4> timeBands;      // Option3, in frame 2
-    std::array<TwipPlacement, 6> distanceBands;  // Option4, in frame 3
-    std::array<TwipPlacement, 2> textBoxes;      // Text1 in frame 4, Text2 in frame 5
-    std::array<TwipPlacement, 2> buttons;        // Command1, in frames 4 and 5
-    std::array<TwipPlacement, 2> unitLabels;     // Label1, in frames 4 and 5
+    std::array<TwipPlacement, 6> Frame1;
+    std::array<TwipPlacement, 3> Option1;   // the plans, in frame 0
+    std::array<TwipPlacement, 2> Option2;   // the kinds of telephone called, in frame 1
+    std::array<TwipPlacement, 4> Option3;   // the time bands, in frame 2
+    std::array<TwipPlacement, 6> Option4;   // the distance bands, in frame 3
+    TwipPlacement Text1;                    // minutes, in frame 4
+    TwipPlacement Text2;                    // yen, in frame 5
+    std::array<TwipPlacement, 2> Command1;  // in frames 4 and 5
+    std::array<TwipPlacement, 2> Label1;    // the units, in frames 4 and 5
 };
 
 extern const WindowLayout kWindowLayout;
@@ -87,27 +89,14 @@ bool TakesFocus(ControlArray array);
 // Whether the array is one of the four option groups.
 bool IsOption(ControlArray array);
 
+// Whether the option is checked when the form starts: the first of each group.
+bool CheckedAtStart(ControlRef option);
+
+// The control with the tab index, if there is one: the number a face knows a control by.
+std::optional<ControlRef> ControlAtTabIndex(int tabIndex);
+
 // The height of the shortest option row, in twips: the plans' (180; the others are 255). A face
 // that sizes option circles to their rows sizes them all to this, so the window reads as one.
 int ShortestOptionRow();
-
-// The control a layout entry names, in a face that holds its controls under the arrays' names
-// (Frame1, Option1 to Option4, Text1, Text2, Command1, Label1), as Result: a face's common
-// control type, or a reference to let the face fill the entry in.
-template <typename Result, typename Face>
-Result ControlIn(Face& face, ControlRef control) {
-    switch (control.array) {
-        case ControlArray::Frame1: return face.Frame1.at(control.index);
-        case ControlArray::Option1: return face.Option1.at(control.index);
-        case ControlArray::Option2: return face.Option2.at(control.index);
-        case ControlArray::Option3: return face.Option3.at(control.index);
-        case ControlArray::Option4: return face.Option4.at(control.index);
-        case ControlArray::Text1: return face.Text1;
-        case ControlArray::Text2: return face.Text2;
-        case ControlArray::Command1: return face.Command1.at(control.index);
-        case ControlArray::Label1: break;
-    }
-    return face.Label1.at(control.index);
-}
 
 }  // namespace tolvane

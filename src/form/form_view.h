@@ -10,6 +10,9 @@
 namespace tolvane {
 
 enum class TextBox { Text1, Text2 };
+constexpr ControlRef ControlOf(TextBox box) {
+    return {box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0};
+}
 
 // A message as every face presents it: a modal box titled kApplicationTitle with the style's
 // icon and one OK button.

@@ -5,7 +5,7 @@
 #include "runtime/program_dir.h"
 #include "webwindow/window.h"
 
-namespace tolvane {
+namespace tolvane::web {
 namespace {
 
 MainF* calculator = nullptr;
@@ -19,11 +19,11 @@ void RunCalculator() {
     window.Start();
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::web
 
 // What the page calls for a checked option or a pressed button, by the control's tab index.
 extern "C" EMSCRIPTEN_KEEPALIVE void tolvane_deliver(int tabIndex) {
-    if (tolvane::calculator != nullptr) {
-        tolvane::calculator->Deliver(tabIndex);
+    if (tolvane::web::calculator != nullptr) {
+        tolvane::web::calculator->Deliver(tabIndex);
     }
 }

@@ -1,6 +1,7 @@
 #include "webwindow/window.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "form/form_captions.h"
@@ -8,10 +9,9 @@
 #include "form/form_keyboard.h"
 #include "form/form_pixels.h"
 #include "form/form_texts.h"
-#include "webwindow/fonts.h"
 #include "webwindow/page.h"
 
-namespace tolvane {
+namespace tolvane::web {
 namespace {
 
 // Each control is known to the page by its tab index.
@@ -53,6 +53,26 @@ constexpr std::array<std::pair<Key, const char*>, 6> kDomKeys = {{{Key::Left, "A
                                                                   {Key::Enter, "Enter"},
                                                                   {Key::Escape, "Escape"}}};
 
+constexpr double kPointsPerInch = 72.0;
+
+// A caption font's size in CSS pixels, which are 1/96 inch.
+double CssPixels(double points) {
+    return points * kDefaultDpi / kPointsPerInch;
+}
+
+// What a caption draws in the page's font at `font`, measured by the browser. The page shows no
+// access key underlined.
+CaptionExtent MeasureCaption(ControlRef control, const CaptionFont& font) {
+    const page::TextExtent extent =
+        page::Measure(ShownCaption(PlacementOf(control).caption), CssPixels(font.points));
+    return {extent.advance * font.stretch / 100.0,
+            extent.fontAscent,
+            extent.fontDescent,
+            extent.inkAscent,
+            extent.inkDescent,
+            0};
+}
+
 }  // namespace
 
 MainF::MainF(std::string programDir) : form_(*this, std::move(programDir)) {
@@ -90,13 +110,12 @@ void MainF::CreateControls() {
         page::Create(
             {ElementOf(control.array), IdOf(control), IdOf(frameRef), domId, ShownCaption(caption),
              IsOption(control.array) ? ArrayName(control.array) : PlacementOf(frameRef).caption,
-             AccessKeyOf(caption), IsOption(control.array) && control.index == 0});
+             AccessKeyOf(caption), CheckedAtStart(control)});
         page::Place(IdOf(control), PixelPlacement(control, kDefaultDpi, PixelOrigin::Frame));
     }
-    const CaptionInsets insets = Insets();
-    page::SetFormMetric("--circle", insets.optionCircle);
-    page::SetFormMetric("--gap", insets.optionGap);
-    page::SetFormMetric("--button-side", insets.buttonSide);
+    page::SetFormMetric("--circle", OptionCircle());
+    page::SetFormMetric("--gap", kOptionGap);
+    page::SetFormMetric("--button-side", kButtonSide);
     page::SetFormMetric("--frame-title", kFrameTitleMargin);
     page::SetFormMetric("--width", ClientWidthPixels(kDefaultDpi));
     page::SetFormMetric("--height", ClientHeightPixels(kDefaultDpi));
@@ -104,17 +123,10 @@ void MainF::CreateControls() {
 }
 
 void MainF::FitFonts() {
+    // CSS pixels at 96 to the inch, placed where they fall.
+    const CaptionSurface surface{kDefaultDpi, 0, BaselineSnap::None, 0, 0, false};
     for (const FontGroup& group : FontGroups()) {
-        const CaptionFont font =
-            LargestFittingFont(group.unitLabels ? kUnitLabelFont.points : kWindowFontPoints,
-                               [&group](const CaptionFont& candidate) {
-                                   for (const ControlRef member : group.members) {
-                                       if (!CaptionFits(member, candidate)) {
-                                           return false;
-                                       }
-                                   }
-                                   return true;
-                               });
+        const CaptionFont font = FittedFont(group, surface, MeasureCaption);
         for (const ControlRef member : group.members) {
             page::SetFont(IdOf(member), CssPixels(font.points), font.stretch);
         }
@@ -122,8 +134,8 @@ void MainF::FitFonts() {
 }
 
 void MainF::Deliver(int tabIndex) {
-    if (tabIndex >= 0 && tabIndex < static_cast<int>(kControlCount)) {
-        form_.Click(ControlsInTabOrder()[static_cast<std::size_t>(tabIndex)]);
+    if (const std::optional<ControlRef> control = ControlAtTabIndex(tabIndex)) {
+        form_.Click(*control);
     }
 }
 
@@ -132,13 +144,11 @@ bool MainF::Checked(ControlRef option) const {
 }
 
 std::string MainF::Text(TextBox box) const {
-    return page::TextOf(
-        IdOf({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0}));
+    return page::TextOf(IdOf(ControlOf(box)));
 }
 
 void MainF::SetText(TextBox box, std::string_view text) {
-    page::SetTextOf(IdOf({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0}),
-                    text);
+    page::SetTextOf(IdOf(ControlOf(box)), text);
 }
 
 void MainF::ShowMessage(const Message& message) {
@@ -151,4 +161,4 @@ void MainF::ShowForm() {
     page::ShowForm(IdOf(kFirstFocus));
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::web

@@ -6,7 +6,7 @@
 #include "form/form_logic.h"
 #include "form/form_view.h"
 
-namespace tolvane {
+namespace tolvane::web {
 
 // The calculator as a page in a browser: the form's controls as the page's own elements (a
 // fieldset per frame, a radio group per option group, text boxes, buttons with access keys,
@@ -36,4 +36,4 @@ class MainF final : private FormView {
     FormLogic form_;
 };
 
-}  // namespace tolvane
+}  // namespace tolvane::web

@@ -8,7 +8,7 @@
 #include "runtime/program_dir.h"
 #include "win32window/window.h"
 
-namespace tolvane {
+namespace tolvane::win32 {
 namespace {
 
 std::optional<Key> KeyOf(const MSG& message) {
@@ -54,4 +54,4 @@ int RunCalculator(HINSTANCE instance, const std::function<void(MainF&)>& beforeS
     return static_cast<int>(message.wParam);
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::win32

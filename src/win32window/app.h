@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace tolvane {
+namespace tolvane::win32 {
 
 class MainF;
 
@@ -13,4 +13,4 @@ class MainF;
 // lets a caller look at the window before it is first shown.
 int RunCalculator(HINSTANCE instance, const std::function<void(MainF&)>& beforeShow = {});
 
-}  // namespace tolvane
+}  // namespace tolvane::win32

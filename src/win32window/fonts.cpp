@@ -3,34 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cmath>
 
 #include "form/form_captions.h"
 #include "form/form_fonts.h"
 #include "runtime/utf16.h"
 
-namespace tolvane {
+namespace tolvane::win32 {
 namespace {
-
-int Scaled(int pixelsAt96Dpi, UINT dpi) {
-    return ::MulDiv(pixelsAt96Dpi, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
-
-// The width a control leaves its caption: an option less its circle and the gap after it, a
-// button less its edges, a frame less its corners.
-int CaptionRoom(const CaptionedControl& control, UINT dpi) {
-    RECT client{};
-    ::GetClientRect(control.window, &client);
-    const int width = client.right - client.left;
-    if (IsOption(control.ref.array)) {
-        return width - ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) - Scaled(4, dpi);
-    }
-    switch (control.ref.array) {
-        case ControlArray::Command1: return width - 2 * Scaled(4, dpi);
-        case ControlArray::Frame1: return width - 2 * Scaled(kFrameTitleMargin, dpi);
-        default: return width;
-    }
-}
 
 class SelectedFont {
   public:
@@ -67,35 +46,26 @@ Ink InkOf(HDC dc, const std::wstring& text) {
     return ink;
 }
 
-bool CaptionFits(HDC dc, HFONT font, const CaptionedControl& control, UINT dpi) {
-    const SelectedFont selected(dc, font);
-    const char* caption = PlacementOf(control.ref).caption;
-    const std::wstring shown = Utf16(ShownCaption(caption));
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
-    if (extent.cx > CaptionRoom(control, dpi)) {
-        return false;
-    }
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    RECT client{};
-    ::GetClientRect(control.window, &client);
-    const long height = client.bottom - client.top;
-    // Options and buttons centre the line in their height; frames and labels draw it at the top.
-    const bool centred = IsOption(control.ref.array) || control.ref.array == ControlArray::Command1;
-    const long baseline = (centred ? (height - metrics.tmHeight) / 2 : 0) + metrics.tmAscent;
-    const Ink ink = InkOf(dc, shown);
-    if (baseline - ink.top < 0 || baseline - ink.bottom > height) {
-        return false;
-    }
-    // An access key's underline, a pixel or two under the baseline, stays inside the face.
-    return AccessKeyOf(caption) == '\0' || baseline + Scaled(2, dpi) < height - 1;
-}
-
 }  // namespace
 
-LONG PixelHeight(double points, UINT dpi) {
-    return std::lround(points * dpi / 72.0);
+CaptionExtent MeasureCaption(HDC dc, HFONT font, ControlRef control) {
+    const SelectedFont selected(dc, font);
+    const std::wstring shown = Utf16(ShownCaption(PlacementOf(control).caption));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
+    TEXTMETRICW text{};
+    ::GetTextMetricsW(dc, &text);
+    // The underline's top, negative below the baseline, and its thickness; a font without
+    // outlines has none, and is taken to underline two pixels below the baseline.
+    OUTLINETEXTMETRICW outline{};
+    const bool outlined = ::GetOutlineTextMetricsW(dc, sizeof outline, &outline) != 0;
+    const Ink ink = InkOf(dc, shown);
+    return {static_cast<double>(extent.cx),
+            static_cast<double>(text.tmAscent),
+            static_cast<double>(text.tmDescent),
+            static_cast<double>(ink.top),
+            static_cast<double>(-ink.bottom),
+            outlined ? outline.otmsUnderscoreSize - outline.otmsUnderscorePosition : 2.0};
 }
 
 std::wstring JapaneseFamily(HDC dc) {
@@ -167,26 +137,4 @@ LONG CaptionFonts::AverageWidth(HDC dc, LONG height) {
     return metrics.tmAveCharWidth;
 }
 
-HFONT FitCaptionFont(HDC dc, CaptionFonts& fonts, double points,
-                     std::span<const CaptionedControl> controls, UINT dpi) {
-    // Quarter points that come to the same pixels are answered once: a height tried at every
-    // width is done with.
-    LONG exhaustedHeight = 0;
-    const CaptionFont chosen = LargestFittingFont(points, [&](const CaptionFont& font) {
-        const LONG height = PixelHeight(font.points, dpi);
-        if (height == exhaustedHeight) {
-            return false;
-        }
-        HFONT candidate = fonts.At(dc, height, font.stretch);
-        const bool fits = std::ranges::all_of(controls, [&](const CaptionedControl& control) {
-            return CaptionFits(dc, candidate, control, dpi);
-        });
-        if (!fits && font.stretch == kNarrowestStretch) {
-            exhaustedHeight = height;
-        }
-        return fits;
-    });
-    return fonts.At(dc, PixelHeight(chosen.points, dpi), chosen.stretch);
-}
-
-}  // namespace tolvane
+}  // namespace tolvane::win32

@@ -3,20 +3,12 @@
 #include <windows.h>
 
 #include <map>
-#include <span>
 #include <string>
 #include <utility>
 
-#include "form/form_layout.h"
+#include "form/form_captions.h"
 
-namespace tolvane {
-
-// A control whose caption the fitting measures, and which array it belongs to: that decides the
-// room the system's drawing leaves the text.
-struct CaptionedControl {
-    HWND window;
-    ControlRef ref;
-};
+namespace tolvane::win32 {
 
 // The first family, of the fonts that carry Japanese on Windows, that is installed and draws
 // every character of every caption: the layout's own gothic first.
@@ -42,13 +34,7 @@ class CaptionFonts {
     std::map<std::pair<LONG, int>, HFONT> fonts_;
 };
 
-// The font, of `fonts`, at the size and width the form's fitting chooses from `points`, in which
-// every control's caption is drawn whole at `dpi`: its advance within the room its control gives
-// it, its ink within the height.
-HFONT FitCaptionFont(HDC dc, CaptionFonts& fonts, double points,
-                     std::span<const CaptionedControl> controls, UINT dpi);
+// What the control's caption draws in `font`, by GDI's metrics.
+CaptionExtent MeasureCaption(HDC dc, HFONT font, ControlRef control);
 
-// A font's height in whole pixels at `dpi`, to the nearest.
-LONG PixelHeight(double points, UINT dpi);
-
-}  // namespace tolvane
+}  // namespace tolvane::win32

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <utility>
 
 #include "form/form_fonts.h"
@@ -11,7 +12,7 @@
 #include "runtime/utf16.h"
 #include "win32window/fonts.h"
 
-namespace tolvane {
+namespace tolvane::win32 {
 namespace {
 
 // The class the installer looks for to tell that Tolvane is running (data/windows/tolvane.nsi).
@@ -37,7 +38,8 @@ ControlClass ClassOf(ControlRef control) {
         case ControlArray::Text2:
             return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
         case ControlArray::Command1: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
-        case ControlArray::Label1: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        // Its line centred in its height, as the form measures it.
+        case ControlArray::Label1: return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0};
         default: break;
     }
     // The first option of a group starts it; the form makes the checked one its Tab stop.
@@ -84,21 +86,17 @@ HWND MainF::Control(ControlRef control) const {
     return controls_.at(static_cast<std::size_t>(PlacementOf(control).tabIndex));
 }
 
-HWND& MainF::Handle(ControlRef control) {
-    return controls_.at(static_cast<std::size_t>(PlacementOf(control).tabIndex));
-}
-
 void MainF::CreateControls(HINSTANCE instance) {
     for (const ControlRef control : CreationOrder()) {
         const TwipPlacement& place = PlacementOf(control);
         const ControlClass kind = ClassOf(control);
-        HWND handle = Handle(control) = ::CreateWindowExW(
+        HWND handle = controls_.at(static_cast<std::size_t>(place.tabIndex)) = ::CreateWindowExW(
             kind.extendedStyle, kind.className, Utf16(place.caption).c_str(),
             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + place.tabIndex)),
             instance, nullptr);
-        if (IsOption(control.array) && control.index == 0) {
-            ::SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);  // as the form starts
+        if (CheckedAtStart(control)) {
+            ::SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
         } else if (control.array == ControlArray::Text1 || control.array == ControlArray::Text2) {
             // Any length of text, not an edit control's usual 30,000 characters.
             ::SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
@@ -151,22 +149,31 @@ void MainF::FitFonts(UINT dpi) {
     const auto give = [](HFONT font, HWND control) {
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     };
+    // Whole pixels, a centred line's offset halved in whole numbers; the system's own circles
+    // and 3-D edges.
+    const CaptionSurface surface{static_cast<int>(dpi),
+                                 1,
+                                 BaselineSnap::LineTopCut,
+                                 ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi),
+                                 static_cast<double>(::GetSystemMetricsForDpi(SM_CYEDGE, dpi)),
+                                 true};
     for (const FontGroup& group : FontGroups()) {
-        std::vector<CaptionedControl> controls;
+        CaptionFonts& family = group.unitLabels ? *unitFonts : *fonts;
+        const auto at = [&](const CaptionFont& font) {
+            return family.At(dc, FontPixels(font.points, static_cast<int>(dpi)), font.stretch);
+        };
+        const CaptionFont fitted =
+            FittedFont(group, surface, [&](ControlRef member, const CaptionFont& font) {
+                return MeasureCaption(dc, at(font), member);
+            });
         for (const ControlRef member : group.members) {
-            controls.push_back({Control(member), member});
-        }
-        HFONT font = group.unitLabels
-                         ? FitCaptionFont(dc, *unitFonts, kUnitLabelFont.points, controls, dpi)
-                         : FitCaptionFont(dc, *fonts, kWindowFontPoints, controls, dpi);
-        for (const CaptionedControl& control : controls) {
-            give(font, control.window);
+            give(at(fitted), Control(member));
         }
     }
     // The text boxes show whatever is typed; they take the window's font as it is.
-    HFONT boxFont = fonts->At(dc, PixelHeight(kWindowFontPoints, dpi), 100);
-    give(boxFont, Control({ControlArray::Text1, 0}));
-    give(boxFont, Control({ControlArray::Text2, 0}));
+    HFONT boxFont = fonts->At(dc, FontPixels(kWindowFontPoints, static_cast<int>(dpi)), 100);
+    give(boxFont, Control(ControlOf(TextBox::Text1)));
+    give(boxFont, Control(ControlOf(TextBox::Text2)));
     ::ReleaseDC(window_, dc);
     // The previous resolution's fonts go once no control has them.
     fonts_ = {std::move(fonts), std::move(unitFonts)};
@@ -210,33 +217,29 @@ LRESULT MainF::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainF::OnCommand(int id, int notification) {
-    const int tabIndex = id - kFirstControlId;
-    if (tabIndex < 0 || tabIndex >= static_cast<int>(kControlCount) || notification != BN_CLICKED) {
+    const std::optional<ControlRef> control = ControlAtTabIndex(id - kFirstControlId);
+    if (!control || notification != BN_CLICKED) {
         return;  // Enter and Escape (IDOK, IDCANCEL) press nothing
     }
-    const ControlRef control = ControlsInTabOrder()[static_cast<std::size_t>(tabIndex)];
-    if (IsOption(control.array)) {
-        if (!Checked(control)) {
+    if (IsOption(control->array)) {
+        if (!Checked(*control)) {
             return;
         }
         MakeCheckedOptionsTheTabStops();
     }
-    form_.Click(control);
+    form_.Click(*control);
 }
 
 // Wine's radio buttons move WS_TABSTOP to themselves when checked; Windows documents no such
 // thing, so the stops are set here, whoever set them already.
 void MainF::MakeCheckedOptionsTheTabStops() {
-    for (const ControlRef control : ControlsInTabOrder()) {
-        if (IsOption(control.array)) {
-            HWND option = Control(control);
-            const LONG_PTR style = ::GetWindowLongPtrW(option, GWL_STYLE);
-            ::SetWindowLongPtrW(option, GWL_STYLE,
-                                IsTabStop(control, Checked(control))
-                                    ? style | WS_TABSTOP
-                                    : style & ~LONG_PTR{WS_TABSTOP});
-        }
-    }
+    SetOptionTabStops([this](ControlRef option) { return Checked(option); },
+                      [this](ControlRef option, bool tabStop) {
+                          const LONG_PTR style = ::GetWindowLongPtrW(Control(option), GWL_STYLE);
+                          ::SetWindowLongPtrW(
+                              Control(option), GWL_STYLE,
+                              tabStop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+                      });
 }
 
 bool MainF::Checked(ControlRef option) const {
@@ -244,7 +247,7 @@ bool MainF::Checked(ControlRef option) const {
 }
 
 std::string MainF::Text(TextBox box) const {
-    HWND edit = Control({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0});
+    HWND edit = Control(ControlOf(box));
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         ::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
@@ -252,9 +255,7 @@ std::string MainF::Text(TextBox box) const {
 }
 
 void MainF::SetText(TextBox box, std::string_view text) {
-    ::SetWindowTextW(
-        Control({box == TextBox::Text1 ? ControlArray::Text1 : ControlArray::Text2, 0}),
-        Utf16(text).c_str());
+    ::SetWindowTextW(Control(ControlOf(box)), Utf16(text).c_str());
 }
 
 void MainF::ShowMessage(const Message& message) {
@@ -271,4 +272,4 @@ void MainF::ShowForm() {
     ::UpdateWindow(window_);
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::win32

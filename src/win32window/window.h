@@ -12,7 +12,7 @@
 #include "form/form_view.h"
 #include "win32window/fonts.h"
 
-namespace tolvane {
+namespace tolvane::win32 {
 
 // The calculator's window drawn by Win32's own controls: the form's controls as the window's
 // children (a group box per frame, auto radio buttons grouped per frame, edit boxes, push
@@ -51,8 +51,6 @@ class MainF final : private FormView {
     void ShowMessage(const Message& message) override;
     void ShowForm() override;
 
-    HWND& Handle(ControlRef control);
-
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};  // by tab index
     HWND focusBeforeDeactivation_ = nullptr;
@@ -60,4 +58,4 @@ class MainF final : private FormView {
     FormLogic form_;
 };
 
-}  // namespace tolvane
+}  // namespace tolvane::win32

@@ -73,9 +73,9 @@ TEST(DocumentedExamples, TheProgramGivesTheirAnswers) {
             SCOPED_TRACE(std::string(document) + ": " + row[0] + " " + row[1] + " " + row[2] + " " +
                          row[3] + " " + row[4]);
             TariffState state = shipped;
-            state.SelectPlan(OptionIndex(kWindowLayout.plans, row[0]));
-            state.SelectTimeBand(OptionIndex(kWindowLayout.timeBands, row[1]));
-            state.SelectDistanceBand(OptionIndex(kWindowLayout.distanceBands, row[2]));
+            state.SelectPlan(OptionIndex(kWindowLayout.Option1, row[0]));
+            state.SelectTimeBand(OptionIndex(kWindowLayout.Option3, row[1]));
+            state.SelectDistanceBand(OptionIndex(kWindowLayout.Option4, row[2]));
             EXPECT_TRUE(row[3] == "一般電話" || row[3] == "携帯電話");
             // "3 minutes", "3 min" or "3分" in, so many yen out; "25 yen" or "25円" in, so
             // many minutes out.

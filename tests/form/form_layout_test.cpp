@@ -8,6 +8,7 @@
 #include "form/form_fonts.h"
 #include "form/form_keyboard.h"
 #include "form/form_pixels.h"
+#include "form/form_view.h"
 
 #include <gtest/gtest.h>
 
@@ -78,14 +79,28 @@ TEST(FormKeyboard, ArrowsWalkAGroupRoundAndTabStopsAtTheCheckedOption) {
     EXPECT_TRUE(PressesNothing(Key::Enter) && PressesNothing(Key::Escape) &&
                 !PressesNothing(Key::Up));
     std::string stops;
-    for (const ControlRef stop : TabStops([](ControlRef option) {
-             return option.index == (option.array == ControlArray::Option3 ? 2U : 0U);
-         })) {
-        stops += Caption(stop) + "|";
+    SetOptionTabStops(
+        [](ControlRef option) {
+            return option.index == (option.array == ControlArray::Option3 ? 2U : 0U);
+        },
+        [&stops](ControlRef option, bool tabStop) {
+            stops += tabStop ? Caption(option) + "|" : ".";
+        });
+    EXPECT_EQ(stops, "スーパーパックＬ|..Ｈ''・一般電話|...昼間(8時～19時)|.同一区域内|.....");
+}
+
+// What a face knows a control by: its tab index, a text box; and what the form starts with.
+TEST(FormLayout, NamesEachControlOnceAndChecksEachGroupsFirstOption) {
+    for (int tabIndex = -1; tabIndex <= static_cast<int>(kControlCount); ++tabIndex) {
+        const std::optional<ControlRef> control = ControlAtTabIndex(tabIndex);
+        ASSERT_EQ(control.has_value(), tabIndex >= 0 && tabIndex < static_cast<int>(kControlCount));
+        if (control) {
+            EXPECT_EQ(PlacementOf(*control).tabIndex, tabIndex);
+            EXPECT_EQ(CheckedAtStart(*control), IsOption(control->array) && control->index == 0);
+        }
     }
-    EXPECT_EQ(stops,
-              "スーパーパックＬ|Ｈ''・一般電話|昼間(8時～19時)|同一区域内|0|時間→料金計算(&A)|0|"
-              "料金→時間計算(&B)|");
+    EXPECT_EQ(PlacementOf(ControlOf(TextBox::Text2)).tabIndex, 17);
+    EXPECT_EQ(ControlOf(TextBox::Text1), (ControlRef{ControlArray::Text1, 0}));
 }
 
 TEST(FormCaptions, HideTheAccessKeysMark) {

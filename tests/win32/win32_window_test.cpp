@@ -18,7 +18,7 @@
 #include "runtime/utf16.h"
 #include "win32window/fonts.h"
 
-namespace tolvane {
+namespace tolvane::win32 {
 namespace {
 
 class Window : public ::testing::Test {
@@ -42,7 +42,12 @@ TEST_F(Window, TheDialogManagerWalksTheFormsOrder) {
     ::SendMessageW(form_.Control({ControlArray::Option3, 2}), BM_CLICK, 0, 0);
     ::SendMessageW(form_.Control({ControlArray::Option1, 1}), BM_CLICK, 0, 0);
     ::SendMessageW(form_.Control({ControlArray::Option4, 5}), BM_CLICK, 0, 0);
-    const std::vector<ControlRef> stops = TabStops([this](ControlRef o) { return Checked(o); });
+    std::vector<ControlRef> stops;
+    for (const ControlRef control : ControlsInTabOrder()) {
+        if (IsTabStop(control, Checked(control))) {
+            stops.push_back(control);
+        }
+    }
     HWND at = form_.Control(stops.back());
     for (const ControlRef stop : stops) {
         at = ::GetNextDlgTabItem(form_.Window(), at, FALSE);
@@ -100,10 +105,10 @@ TEST_F(Window, LaidOutAndFittedAsTheFormSaysAtEveryDpi) {
             ::SendMessageW(form_.Control({ControlArray::Text2, 0}), WM_GETFONT, 0, 0));
         LOGFONTW font{};
         ::GetObjectW(box, sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, -PixelHeight(kWindowFontPoints, dpi));
+        EXPECT_EQ(font.lfHeight, -FontPixels(kWindowFontPoints, static_cast<int>(dpi)));
         EXPECT_EQ(font.lfWidth, 0);
     }
 }
 
 }  // namespace
-}  // namespace tolvane
+}  // namespace tolvane::win32

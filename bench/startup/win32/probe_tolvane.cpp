@@ -4,6 +4,6 @@
 #include "win32window/window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return tolvane::RunCalculator(instance,
-                                  [](tolvane::MainF& window) { EndAtFirstPaint(window.Window()); });
+    return tolvane::win32::RunCalculator(
+        instance, [](tolvane::win32::MainF& window) { EndAtFirstPaint(window.Window()); });
 }

@@ -1,4 +1,4 @@
-#include "mainwindow/app.h"
+#include "qtwindow/app.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,11 +6,11 @@
 #include <QPixmap>
 #include <QTranslator>
 
-#include "mainwindow/fonts.h"
-#include "mainwindow/window.h"
+#include "qtwindow/fonts.h"
+#include "qtwindow/window.h"
 #include "runtime/program_dir.h"
 
-namespace tolvane {
+namespace tolvane::qt {
 namespace {
 // XPM images are C source: compiling them in spares start-up the search for an image reader.
 #include "tolvane-16.xpm"
@@ -57,4 +57,4 @@ int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& bef
     return QApplication::exec();
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::qt

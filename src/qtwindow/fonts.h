@@ -4,12 +4,13 @@
 
 #include <QFont>
 
-#include "form/form_layout.h"
+#include "form/form_captions.h"
+#include "form/form_fonts.h"
 
 class QLineEdit;
 class QWidget;
 
-namespace tolvane {
+namespace tolvane::qt {
 
 // The window's font, in the first Japanese proportional gothic installed, at the form's size:
 // every box is fixed in twips and was drawn for such a font, so the window brings its own
@@ -18,18 +19,15 @@ QFont WindowFont();
 // The unit labels' font: the family they ask for by name where installed, else a stand-in.
 QFont UnitLabelFont();
 
-struct CaptionedWidget {
-    QWidget* widget;
-    ControlRef ref;
-};
+// `font` at the size and width the form's fitting tries.
+QFont Sized(QFont font, const CaptionFont& size);
 
-// Gives the controls the font the form's fitting chooses, starting from `font`. Whether a
-// caption fits, Qt measures: its advance within the room its style gives the text, its ink
-// inside the control where the style centres the line, and an access key's underline showing.
-void FitCaptionFont(std::span<const CaptionedWidget> controls, QFont font);
+// What the control's caption draws in `font`, by Qt's metrics.
+CaptionExtent MeasureCaption(const QWidget& control, ControlRef ref, const QFont& font);
+
 // Gives the text boxes the largest size of `font`, up to its own, in which a line of typed text
 // shows whole: a font with tall ascents and descents, such as Noto Sans CJK JP, would otherwise
 // lose the descenders of g, j, p, y and _ at the box's bottom.
 void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font);
 
-}  // namespace tolvane
+}  // namespace tolvane::qt

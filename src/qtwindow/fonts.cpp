@@ -1,7 +1,6 @@
-#include "mainwindow/fonts.h"
+#include "qtwindow/fonts.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -9,57 +8,13 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QWidget>
 
 #include "form/form_captions.h"
-#include "form/form_fonts.h"
-#include "form/form_layout.h"
 
-namespace tolvane {
+namespace tolvane::qt {
 namespace {
-
-// Advances are fractional; a hundredth of a pixel is no cut.
-constexpr qreal kTolerance = 0.01;
-
-// Whether `font` draws the control's caption whole.
-bool CaptionFits(const CaptionedWidget& control, const QFont& font) {
-    const QWidget& widget = *control.widget;
-    const ControlArray array = control.ref.array;
-    const char* caption = PlacementOf(control.ref).caption;
-    const QString shown = QString::fromStdString(ShownCaption(caption));
-    // The part of the control its style gives the caption.
-    QStyleOptionButton option;
-    option.initFrom(&widget);
-    const QRect room =
-        IsOption(array)
-            ? widget.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &widget)
-        : array == ControlArray::Command1
-            ? widget.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &widget)
-        : array == ControlArray::Frame1
-            ? widget.rect().adjusted(kFrameTitleMargin, 0, -kFrameTitleMargin, 0)
-            : widget.contentsRect();
-    const QFontMetricsF metrics(font, &widget);
-    if (metrics.horizontalAdvance(shown) > room.width() + kTolerance) {
-        return false;
-    }
-    // A group box draws its title at its top; everything else centres the line in its room.
-    // The painter puts the baseline on a whole device pixel.
-    const qreal centred =
-        array == ControlArray::Frame1
-            ? metrics.ascent()
-            : room.top() + (room.height() - metrics.height()) / 2 + metrics.ascent();
-    const qreal scale = widget.devicePixelRatioF();
-    const qreal baseline = std::round(centred * scale) / scale;
-    const QRectF ink = metrics.tightBoundingRect(shown).translated(0, baseline);
-    if (ink.height() > widget.height() || ink.top() < -kTolerance ||
-        ink.bottom() > widget.height() + kTolerance) {
-        return false;
-    }
-    const qreal underlineBottom = baseline + metrics.underlinePos() + metrics.lineWidth();
-    return AccessKeyOf(caption) == '\0' || underlineBottom <= room.bottom() + 1 + kTolerance;
-}
 
 // The first of `families` that is installed, else the first. A font that names only the family
 // it will be drawn in spares Qt a search of the desktop's fonts for each missing family, and for
@@ -108,20 +63,22 @@ QFont UnitLabelFont() {
     return font;
 }
 
-void FitCaptionFont(std::span<const CaptionedWidget> controls, QFont font) {
-    const CaptionFont fitting =
-        LargestFittingFont(font.pointSizeF(), [&controls, &font](const CaptionFont& candidate) {
-            font.setPointSizeF(candidate.points);
-            font.setStretch(candidate.stretch);
-            return std::ranges::all_of(controls, [&font](const CaptionedWidget& control) {
-                return CaptionFits(control, font);
-            });
-        });
-    font.setPointSizeF(fitting.points);
-    font.setStretch(fitting.stretch);
-    for (const CaptionedWidget& control : controls) {
-        control.widget->setFont(font);
-    }
+QFont Sized(QFont font, const CaptionFont& size) {
+    font.setPointSizeF(size.points);
+    font.setStretch(size.stretch);
+    return font;
+}
+
+CaptionExtent MeasureCaption(const QWidget& control, ControlRef ref, const QFont& font) {
+    const QFontMetricsF metrics(font, &control);
+    const QString shown = QString::fromStdString(ShownCaption(PlacementOf(ref).caption));
+    const QRectF ink = metrics.tightBoundingRect(shown);
+    return {metrics.horizontalAdvance(shown),
+            metrics.ascent(),
+            metrics.descent(),
+            -ink.top(),
+            ink.bottom(),
+            metrics.underlinePos() + metrics.lineWidth()};
 }
 
 void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font) {
@@ -153,4 +110,4 @@ void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font) {
     }
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::qt

@@ -4,7 +4,7 @@
 
 class QApplication;
 
-namespace tolvane {
+namespace tolvane::qt {
 
 class MainF;
 
@@ -17,4 +17,4 @@ void PrepareApplication(QApplication& application);
 // window is closed. `beforeShow` lets a caller look at the window before it is first shown.
 int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& beforeShow = {});
 
-}  // namespace tolvane
+}  // namespace tolvane::qt

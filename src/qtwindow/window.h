@@ -1,8 +1,7 @@
 #pragma once
 
 #include <array>
-#include <functional>
-#include <span>
+#include <memory>
 #include <string>
 
 #include <QWidget>
@@ -11,17 +10,16 @@
 #include "form/form_logic.h"
 #include "form/form_view.h"
 
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
-namespace tolvane {
+namespace tolvane::qt {
+class CopyableMessageBox;
+}
+
+namespace tolvane::qt {
 
 // The calculator's window drawn by Qt Widgets: the form's controls as Qt's widgets, each nested
-// in its frame, their events delivered to the form, the form's view on them. Its controls keep
-// the names of their control arrays, each member told apart by its index.
+// in its frame, their events delivered to the form, the form's view on them.
 class MainF : public QWidget, private FormView {
     Q_OBJECT
 
@@ -36,23 +34,13 @@ class MainF : public QWidget, private FormView {
 
     // The control a layout entry names.
     QWidget* Control(ControlRef control) const;
-
-    std::array<QGroupBox*, 6> Frame1{};
-    std::array<QRadioButton*, 3> Option1{};  // plans
-    std::array<QRadioButton*, 2> Option2{};  // destination kinds
-    std::array<QRadioButton*, 4> Option3{};  // time bands
-    std::array<QRadioButton*, 6> Option4{};  // distance bands
-    QLineEdit* Text1 = nullptr;              // minutes
-    QLineEdit* Text2 = nullptr;              // yen
-    std::array<QPushButton*, 2> Command1{};
-    std::array<QLabel*, 2> Label1{};
+    QLineEdit* Box(TextBox box) const;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void CreateControls();
-    QWidget* CreateControl(ControlRef control, QWidget* parent);
+    void CreateControl(ControlRef control, QWidget* parent);
     void FitFonts();
     void ConnectEvents();
     void MakeCheckedOptionsTheTabStops();
@@ -63,8 +51,11 @@ class MainF : public QWidget, private FormView {
     void ShowMessage(const Message& message) override;
     void ShowForm() override;
 
-    std::function<void(const Message&)> showMessage_;
+    std::array<QWidget*, kControlCount> controls_{};  // by tab index
+    // Made when the first message comes (see CopyableMessageBox), and gone before the window
+    // deletes its children, the box among them.
+    std::unique_ptr<CopyableMessageBox> box_;
     FormLogic form_;
 };
 
-}  // namespace tolvane
+}  // namespace tolvane::qt

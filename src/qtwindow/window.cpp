@@ -1,27 +1,26 @@
-#include "mainwindow/window.h"
+#include "qtwindow/window.h"
 
 #include <limits>
 #include <utility>
-#include <vector>
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "form/form_fonts.h"
 #include "form/form_keyboard.h"
 #include "form/form_pixels.h"
 #include "form/form_texts.h"
-#include "mainwindow/command_button.h"
-#include "mainwindow/fonts.h"
-#include "mainwindow/message_box.h"
-#include "mainwindow/option_button.h"
-#include "mainwindow/style.h"
+#include "qtwindow/buttons.h"
+#include "qtwindow/fonts.h"
+#include "qtwindow/message_box.h"
+#include "qtwindow/style.h"
 #include "runtime/program_dir.h"
 
-namespace tolvane {
+namespace tolvane::qt {
 namespace {
 
 QString FromUtf8(std::string_view text) {
@@ -31,16 +30,20 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 MainF::MainF(std::string programDir, QWidget* parent)
-    : QWidget(parent),
-      showMessage_(MessageBoxShower(this)),
-      form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
+    : QWidget(parent), form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
     setWindowTitle(FromUtf8(kApplicationTitle));
     // Qt scales for high-DPI screens by itself: the layout is laid out at 96 dots per inch.
     setFixedSize(ClientWidthPixels(kDefaultDpi), ClientHeightPixels(kDefaultDpi));
     // Before any control exists, so that each is made in the window's font (the application
     // has it too, see PrepareApplication, so no desktop font is loaded).
     setFont(WindowFont());
-    CreateControls();
+    // In the keyboard's order, which Qt then follows from one control to the next, each frame
+    // before what it holds.
+    for (const ControlRef control : CreationOrder()) {
+        const std::size_t frame = FrameOf(control);
+        CreateControl(control, frame == kNoFrame ? this : Control({ControlArray::Frame1, frame}));
+    }
+    MakeCheckedOptionsTheTabStops();
     FitFonts();
     ConnectEvents();
 }
@@ -51,83 +54,72 @@ MainF::~MainF() {
 }
 
 void MainF::showEvent(QShowEvent* event) {
-    // Show where the keyboard is from the first paint, not only after the first Tab.
+    // Show where the keyboard is from the first paint, not only after the first Tab (showing
+    // clears the mark, so it is set here).
     setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget::showEvent(event);
 }
 
 QWidget* MainF::Control(ControlRef control) const {
-    return ControlIn<QWidget*>(*this, control);
+    return controls_.at(static_cast<std::size_t>(PlacementOf(control).tabIndex));
 }
 
-void MainF::CreateControls() {
-    for (std::size_t frame = 0; frame < Frame1.size(); ++frame) {
-        CreateControl({ControlArray::Frame1, frame}, this);
-    }
-    // In the keyboard's order, which Qt then follows from one control to the next.
-    for (const ControlRef control : ControlsInTabOrder()) {
-        if (control.array != ControlArray::Frame1) {
-            CreateControl(control, Frame1.at(FrameOf(control)));
-        }
-    }
-    for (QRadioButton* first : {Option1[0], Option2[0], Option3[0], Option4[0]}) {
-        first->setChecked(true);  // as the form starts
-    }
-    MakeCheckedOptionsTheTabStops();
+QLineEdit* MainF::Box(TextBox box) const {
+    return static_cast<QLineEdit*>(Control(ControlOf(box)));
 }
 
-QWidget* MainF::CreateControl(ControlRef control, QWidget* parent) {
+void MainF::CreateControl(ControlRef control, QWidget* parent) {
     const QString caption = QString::fromUtf8(PlacementOf(control).caption);
-    const std::size_t index = control.index;
+    QWidget* widget = nullptr;
     switch (control.array) {
-        case ControlArray::Frame1: Frame1.at(index) = new QGroupBox(caption, parent); break;
+        case ControlArray::Frame1: widget = new QGroupBox(caption, parent); break;
         case ControlArray::Text1:
         case ControlArray::Text2: {
             auto* box = new QLineEdit(caption, parent);
-            (control.array == ControlArray::Text1 ? Text1 : Text2) = box;
             // Qt would cut typing off at 32767 characters; the boxes take any text.
             box->setMaxLength(std::numeric_limits<int>::max());
-            box->setAccessibleName(Frame1.at(FrameOf(control))->title());
+            box->setAccessibleName(static_cast<QGroupBox*>(parent)->title());
+            widget = box;
             break;
         }
-        case ControlArray::Command1:
-            Command1.at(index) = new CommandButton(caption, parent);
-            // Enter presses nothing: no button is a default one, and none answers Enter.
-            Command1.at(index)->setAutoDefault(false);
-            break;
-        case ControlArray::Label1: Label1.at(index) = new QLabel(caption, parent); break;
+        case ControlArray::Command1: widget = new CommandButton(caption, parent); break;
+        case ControlArray::Label1: widget = new QLabel(caption, parent); break;
         default: {
             // Each group's options are the only ones in their frame, so Qt keeps one checked.
-            const std::array<std::span<QRadioButton*>, 4> options = {Option1, Option2, Option3,
-                                                                     Option4};
-            options.at(static_cast<std::size_t>(control.array) -
-                       static_cast<std::size_t>(ControlArray::Option1))[index] =
-                new OptionButton(control, caption, parent);
+            auto* option = new OptionButton(control, caption, parent);
+            option->setChecked(CheckedAtStart(control));
+            widget = option;
         }
     }
-    QWidget* widget = Control(control);
+    controls_.at(static_cast<std::size_t>(PlacementOf(control).tabIndex)) = widget;
     const PixelRect place = PixelPlacement(control, kDefaultDpi, PixelOrigin::Frame);
     widget->setGeometry(place.left, place.top, place.width, place.height);
-    return widget;
 }
 
 void MainF::FitFonts() {
     // Made after the controls, so that it outlives the frames and options that use it.
-    auto* style = new WindowStyle(PixelsOf(ShortestOptionRow(), kDefaultDpi));
+    auto* style = new WindowStyle;
     style->setParent(this);
-    const QFont windowFont = font();
-    const QFont unitFont = UnitLabelFont();
+    // Laid out at 96 dots per inch, drawn with the baselines on the nearest device pixel.
+    const double buttonEdge = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const CaptionSurface surface{
+        kDefaultDpi, 1.0 / devicePixelRatioF(), BaselineSnap::Nearest, 0, buttonEdge, false};
     for (const FontGroup& group : FontGroups()) {
-        std::vector<CaptionedWidget> controls;
+        const QFont font = group.unitLabels ? UnitLabelFont() : this->font();
         for (const ControlRef member : group.members) {
-            controls.push_back({Control(member), member});
             if (IsOption(member.array) || member.array == ControlArray::Frame1) {
-                controls.back().widget->setStyle(style);
+                Control(member)->setStyle(style);
             }
         }
-        FitCaptionFont(controls, group.unitLabels ? unitFont : windowFont);
+        const CaptionFont fitted =
+            FittedFont(group, surface, [this, &font](ControlRef member, const CaptionFont& size) {
+                return MeasureCaption(*Control(member), member, Sized(font, size));
+            });
+        for (const ControlRef member : group.members) {
+            Control(member)->setFont(Sized(font, fitted));
+        }
     }
-    FitTextBoxFont(std::array{Text1, Text2}, windowFont);
+    FitTextBoxFont(std::array{Box(TextBox::Text1), Box(TextBox::Text2)}, font());
 }
 
 void MainF::ConnectEvents() {
@@ -146,20 +138,19 @@ void MainF::ConnectEvents() {
     // Qt hands the Tab stop to whichever option last took focus; give it back to the checked
     // one whenever focus moves.
     connect(qApp, &QApplication::focusChanged, this, [this] { MakeCheckedOptionsTheTabStops(); });
-    for (std::size_t index = 0; index < Command1.size(); ++index) {
-        connect(Command1[index], &QPushButton::clicked, this, [this, index] {
-            form_.Click({ControlArray::Command1, index});
-        });
+    for (const ControlRef button :
+         {ControlRef{ControlArray::Command1, 0}, {ControlArray::Command1, 1}}) {
+        connect(static_cast<QPushButton*>(Control(button)), &QPushButton::clicked, this,
+                [this, button] { form_.Click(button); });
     }
 }
 
 void MainF::MakeCheckedOptionsTheTabStops() {
-    for (const ControlRef control : ControlsInTabOrder()) {
-        if (IsOption(control.array)) {
-            Control(control)->setFocusPolicy(IsTabStop(control, Checked(control)) ? Qt::StrongFocus
-                                                                                  : Qt::ClickFocus);
-        }
-    }
+    SetOptionTabStops(
+        [this](ControlRef option) { return Checked(option); },
+        [this](ControlRef option, bool tabStop) {
+            Control(option)->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        });
 }
 
 bool MainF::Checked(ControlRef option) const {
@@ -167,15 +158,18 @@ bool MainF::Checked(ControlRef option) const {
 }
 
 std::string MainF::Text(TextBox box) const {
-    return (box == TextBox::Text1 ? Text1 : Text2)->text().toStdString();
+    return Box(box)->text().toStdString();
 }
 
 void MainF::SetText(TextBox box, std::string_view text) {
-    (box == TextBox::Text1 ? Text1 : Text2)->setText(FromUtf8(text));
+    Box(box)->setText(FromUtf8(text));
 }
 
 void MainF::ShowMessage(const Message& message) {
-    showMessage_(message);
+    if (!box_) {
+        box_ = std::make_unique<CopyableMessageBox>(this);
+    }
+    box_->Show(message);
 }
 
 void MainF::ShowForm() {
@@ -183,4 +177,4 @@ void MainF::ShowForm() {
     Control(kFirstFocus)->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::qt
