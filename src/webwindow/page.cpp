@@ -7,10 +7,10 @@
 
 // The page's side of the face: each function below is the few lines of DOM work one call needs,
 // in JavaScript (which clang-format would take for C++). The page keeps its controls by tab
-// index in Module.page, with `busy` set while a box is up.
+// index in Module.page.
 // clang-format off
 EM_JS(void, InitJs, (), {
-    var page = Module.page = {controls: [], ignored: [], arrows: [], busy: false, copied: ""};
+    var page = Module.page = {controls: [], ignored: [], arrows: [], copied: ""};
     var box = document.getElementById('box');
     var ok = box.querySelector('button');
     // The arrow keys on an option go where the form says, round the ends of a group, in every
@@ -81,7 +81,7 @@ EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const ch
         radio.checked = !!checked;
         radio.tolvaneId = id;
         radio.addEventListener('change', function() {
-            if (radio.checked && !page.busy) _tolvane_deliver(id);
+            if (radio.checked) _tolvane_deliver(id);
         });
         element.insertBefore(radio, element.firstChild);
     } else if (kind == 2) {
@@ -100,9 +100,7 @@ EM_JS(void, CreateJs, (int kind, int id, int parent, const char* domId, const ch
         element = captioned('button', 'button');
         element.type = 'button';
         if (accessKey) element.accessKey = String.fromCharCode(accessKey).toLowerCase();
-        element.addEventListener('click', function() {
-            if (!page.busy) _tolvane_deliver(id);
-        });
+        element.addEventListener('click', function() { _tolvane_deliver(id); });
     } else {
         element = captioned('span', 'unit');
     }
@@ -159,11 +157,9 @@ EM_ASYNC_JS(void, ShowBoxJs, (const char* title, const char* shown, const char* 
     box.querySelector('h2').textContent = UTF8ToString(title);
     box.querySelector('p').textContent = UTF8ToString(shown);
     box.className = critical ? 'critical' : 'information';
-    page.busy = true;
     box.showModal();
     box.querySelector('button').focus();
     await new Promise(function(resolve) { box.addEventListener('close', resolve, {once: true}); });
-    page.busy = false;
 });
 
 EM_JS(void, MeasureJs, (const char* text, double pixels, double* extent), {

@@ -51,8 +51,8 @@ void SetArrowTarget(int from, std::string_view domKey, int to);
 // Shows the form and focuses the control `id`.
 void ShowForm(int focus);
 
-// Shows a modal box over the page and returns once its OK has been pressed; the page answers no
-// other event meanwhile.
+// Shows a modal box over the page, which it leaves inert, and returns once the box has closed;
+// the browser runs on meanwhile, and a click that still reaches the form is the form's to ignore.
 void ShowBox(const Message& message, std::string_view title);
 
 // What a text draws in the page's caption font at `pixels`: its advance, its ink above and below
