@@ -6,10 +6,10 @@
 #include "form/form_pixels.h"
 #include "form/form_view.h"
 
+// The face's bridge to the page: a function declared extern "C" is JavaScript, in page.js.
 namespace tolvane::page {
 
-// The page's elements, as the face asks the browser for them. Each control is known by its tab
-// index, which is unique; the page keeps them in that order.
+// The kinds of element the face asks the page for. Each control is known by its tab index.
 enum class Element { Frame, Option, TextBox, Button, Label };
 
 // A control to make: `id` its tab index, appended to the frame `parent` (-1: the form itself),
@@ -31,28 +31,30 @@ void Create(const ElementSpec& element);
 
 // The control's place in its frame in CSS pixels, for the desktop layout.
 void Place(int id, const PixelRect& place);
+
 // The control's caption font in the desktop layout: its size in CSS pixels and its width in
 // percent of the normal.
-void SetFont(int id, double pixels, int stretch);
+extern "C" void SetFont(int id, double pixels, int stretch);
 // A measure the stylesheet's desktop layout takes from the face for the whole form, in CSS
 // pixels (a custom property such as "--circle").
-void SetFormMetric(const char* property, double pixels);
+extern "C" void SetFormMetric(const char* property, double pixels);
 
-bool IsChecked(int id);
+extern "C" bool IsChecked(int id);
+
+// The keys, by the DOM's names, that the page's own default action must not answer.
+extern "C" void IgnoreKey(const char* domKey);
+// Where the arrow key `domKey` (the DOM's name) takes the focus and the check from the option
+// `from`: to the option `to`, instead of where the browser's own radio-button keys would.
+extern "C" void SetArrowTarget(int from, const char* domKey, int to);
+
+// Shows the form and focuses the control `id`.
+extern "C" void ShowForm(int focus);
+
 std::string TextOf(int id);
 void SetTextOf(int id, std::string_view text);
 
-// The keys, by the DOM's names, that the page's own default action must not answer.
-void IgnoreKey(std::string_view domKey);
-// Where the arrow key `domKey` (the DOM's name) takes the focus and the check from the option
-// `from`: to the option `to`, instead of where the browser's own radio-button keys would.
-void SetArrowTarget(int from, std::string_view domKey, int to);
-
-// Shows the form and focuses the control `id`.
-void ShowForm(int focus);
-
-// Shows a modal box over the page and returns once its OK has been pressed; the page answers no
-// other event meanwhile.
+// Shows a modal box over the page, which it leaves inert, and returns once the box has closed;
+// the browser runs on meanwhile, and a click that still reaches the form is the form's to ignore.
 void ShowBox(const Message& message, std::string_view title);
 
 // What a text draws in the page's caption font at `pixels`: its advance, its ink above and below

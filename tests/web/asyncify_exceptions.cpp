@@ -14,11 +14,12 @@
 #include "runtime/error_trap.h"
 #include "runtime/message.h"
 
-// Resolves from a timer, later in the event loop, as a user's click would: with 1, "OK". (Its
-// body is JavaScript, which clang-format would take for C++.)
+// Resolves from a timer, later in the event loop, as a user's click would: with 1, "OK". It waits
+// as the page's box does (page.js): through Asyncify.handleAsync, from a JavaScript function the
+// link names in ASYNCIFY_IMPORTS. (Its body is JavaScript, which clang-format would take for C++.)
 // clang-format off
-EM_ASYNC_JS(int, WaitForBox, (), {
-    return await new Promise(resolve => setTimeout(() => resolve(1), 5));
+EM_JS(int, WaitForBox, (), {
+    return Asyncify.handleAsync(() => new Promise(resolve => setTimeout(() => resolve(1), 5)));
 });
 // clang-format on
 
@@ -32,8 +33,11 @@ struct View {
 };
 
 struct BoxView final : View {
+    // Each step once, with the wait in between: that needs WaitForBox named among the imports
+    // that may wait, as the page's ShowBoxJs is; without, this function is not rewound (it traps).
     void ShowMessage(std::string_view prompt, MessageStyle) override {
-        log += std::string(prompt) + (WaitForBox() == 1 ? " closed;" : " not closed;");
+        log += std::string(prompt) + " shown,";
+        log += WaitForBox() == 1 ? " closed;" : " not closed;";
     }
     std::string log;
 };
@@ -52,7 +56,7 @@ int main() {
         [&] { Handler(view); },
         [&](std::string_view prompt, MessageStyle style) { view.ShowMessage(prompt, style); },
         "trapped");
-    const std::string expected = "answer closed;trapped closed;";
+    const std::string expected = "answer shown, closed;trapped shown, closed;";
     if (box.log != expected) {
         std::printf("expected: %s\nhappened: %s\n", expected.c_str(), box.log.c_str());
         return 1;

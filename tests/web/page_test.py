@@ -313,11 +313,17 @@ def desktop(page, site, axe):
     click(page, "#Command1-0", 2)
     assert page.message() == "information: 3分間の通話で料金は約16円です。", page.state()
     page.screenshot("desktop")
-    for how in ("Tab", "shift+Tab", "backdrop", "#box-text"):
-        page.press(how) if "Tab" in how else page.click(4, 4) if how == "backdrop" else click(page, how)
+    # A press that reaches a button all the same (as an assistive technology's might) is the
+    # form's to ignore: no second box, and the first conversion still writes its answer.
+    for how in ("Tab", "shift+Tab", "backdrop", "#box-text", "press"):
+        if how == "press":
+            page.js("document.getElementById('Command1-1').click()")
+        else:
+            page.press(how) if "Tab" in how else page.click(4, 4) if how == "backdrop" else click(page, how)
         assert page.js("return box.shown") == 1 and page.state()["focus"] == "OK", (how, page.state())
     page.press("space")
     page.wait("Space presses OK", lambda: page.state()["boxes"] == "3|16")
+    assert page.js("return box.shown") == 1 and not page.state()["box"], page.state()
     page.js("Text2.value = '100'")
     page.press("alt+b")
     page.message()
