@@ -11,6 +11,7 @@
 #include "form/form_texts.h"
 #include "runtime/utf16.h"
 #include "win32window/fonts.h"
+#include "win32window/message_box.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -259,11 +260,9 @@ void MainF::SetText(TextBox box, std::string_view text) {
 }
 
 void MainF::ShowMessage(const Message& message) {
-    // The system's own box: its Ctrl+C copies the text it shows, not the form's `copied`.
-    HWND owner = message.ownedByWindow ? window_ : nullptr;
-    const UINT icon = message.style == MessageStyle::Critical ? MB_ICONERROR : MB_ICONINFORMATION;
-    ::MessageBoxW(owner, Utf16(message.shown).c_str(), Utf16(kApplicationTitle).c_str(),
-                  MB_OK | icon | (owner ? 0 : MB_SETFOREGROUND));
+    // The system's own box, as users know it; its Ctrl+C copies the form's `copied`, not what
+    // it shows.
+    ShowMessageBox(message.ownedByWindow ? window_ : nullptr, message);
 }
 
 void MainF::ShowForm() {

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/utf16.h"
@@ -118,9 +119,27 @@ int PrintProgramFile(const wchar_t* program) {
     return 0;
 }
 
+int PrintClipboard() {
+    if (!::OpenClipboard(nullptr)) {
+        return 1;
+    }
+    HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+    std::printf("%s\n", text != nullptr ? Utf8(text).c_str() : "");
+    if (text != nullptr) {
+        ::GlobalUnlock(data);
+    }
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && std::wstring_view(argv[1]) == L"--clipboard") {
+        return PrintClipboard();
+    }
     if (argc > 1) {
         return PrintProgramFile(argv[1]);
     }

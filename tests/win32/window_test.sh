@@ -53,6 +53,11 @@ focused() {
     line=$(line_of "$1")
     [[ $line == *focus && ($1 == Text? || $1 == *'&'* || $line == *checked*) ]]
 }
+# Takes the text off the clipboard into $clip; fails if there was none.
+take_clipboard() {
+    clip=$(wine "$PROBE" --clipboard | tr -d '\r')
+    [ -n "$clip" ]
+}
 literal() { sed 's/[][\.*^$(){}?+|/]/\\&/g' <<<"$1"; }
 # Types as an input method would; xdotool types a character missing from the keyboard map by
 # mapping it to a spare key for a moment, and a program that reads the map late can miss it:
@@ -95,6 +100,16 @@ while IFS=$'\t' read -r -u 3 action expected; do
             grep -Eq '^window #32770\|Tolvane\|.*visible .*owner:TolvaneMainF' <<<"$seen" ||
                 fail "the message box is not owned by the window: $seen"
             [ "$(boxes)" = "$shown" ] || fail "the boxes changed before OK: $(boxes)"
+            # Ctrl+C copies the sentence whole: a shortened one with its number as typed.
+            activate box
+            xdotool key --clearmodifiers ctrl+c
+            retry 50 take_clipboard || fail "Ctrl+C in the box copied nothing"
+            if [[ $text == *…* ]]; then
+                [[ $clip == "${text%%…*}"*"${text#*…}" && ${#clip} -gt ${#text} &&
+                    ($clip == *"${shown%%|*}"* || $clip == *"${shown#*|}"*) ]]
+            else
+                [ "$clip" = "$text" ]
+            fi || fail "Ctrl+C in the box copied $clip"
             up=true
             ;;
         boxes)
@@ -107,6 +122,15 @@ while IFS=$'\t' read -r -u 3 action expected; do
             ;;
     esac
 done 3<"$scenario"
+echo "  after the boxes, Ctrl+C in a text box copies its text, which Tab selected"
+activate
+for _ in $(seq 20); do
+    focused Text2 && break
+    xdotool key --clearmodifiers Tab
+done
+xdotool key --clearmodifiers ctrl+c
+retry 50 take_clipboard || fail "Ctrl+C in Text2 copied nothing"
+[ "$clip" = "${shown#*|}" ] || fail "Ctrl+C in Text2 copied $clip, not ${shown#*|}"
 kill "${pids[-1]}"
 wineserver -k 2>/dev/null || true
 
@@ -114,10 +138,14 @@ echo "without table.csv: the table message first, then the window"
 rm "$folder/table.csv"
 (cd "$folder" && exec wine tolvane.exe) &
 pids+=($!)
-seen=$(await '^  Static\|料金設定ファイル\(table.csv\)がありません。再インストールしてください。\|')
+table_message='料金設定ファイル(table.csv)がありません。再インストールしてください。'
+seen=$(await "^  Static\|$(literal "$table_message")\|")
 grep -q '^window TolvaneMainF|Tolvane|client 346x343|hidden' <<<"$seen" ||
     fail "the window showed before the table message: $seen"
 activate box
+xdotool key --clearmodifiers ctrl+Insert
+retry 50 take_clipboard || fail "Ctrl+Insert in the table message copied nothing"
+[ "$clip" = "$table_message" ] || fail "Ctrl+Insert in the table message copied $clip"
 xdotool key --clearmodifiers Return
 await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible' >/dev/null
 echo "window test passed"
