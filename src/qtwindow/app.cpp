@@ -24,17 +24,15 @@ void PrepareApplication(QApplication& application) {
     // Matches the desktop entry, so the desktop groups the window under it.
     QApplication::setApplicationName(QStringLiteral("tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("tolvane"));
-    // Qt's own texts that the user sees (a text box's context menu, its shortcuts) in Japanese,
-    // like the rest of the window, whatever the process locale; without Debian's translations
-    // installed they stay in English.
+    // Qt's own texts (a text box's context menu, its shortcuts) in Japanese like the rest,
+    // whatever the locale; without Debian's translations installed they stay in English.
     auto* translator = new QTranslator(&application);
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(translator);
     }
-    // Qt lays out a text box's contents in the application's font before the box takes the
-    // window's, and so would load the desktop's font for nothing; the message boxes use the
-    // window's font as well.
+    // Qt lays out a text box in the application's font before the box takes the window's, and
+    // would load the desktop's font for nothing; the message boxes use it as well.
     QApplication::setFont(WindowFont());
     // Every size a title bar or task bar asks for at scales 1 to 2, each drawn for its size; the
     // application's, so that a message box shown before the window has it too.

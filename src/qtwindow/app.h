@@ -12,8 +12,7 @@ class MainF;
 // in Japanese, the window's font for everything and its icon for every window.
 void PrepareApplication(QApplication& application);
 
-// Runs the calculator as the program does: the application object, the window, the rate
-// table (its message, if any, before the window appears), then the event loop until the
+// Runs the calculator as the program does, the table's message before the window, until the
 // window is closed. `beforeShow` lets a caller look at the window before it is first shown.
 int RunCalculator(int& argc, char** argv, const std::function<void(MainF&)>& beforeShow = {});
 

@@ -1,7 +1,5 @@
 #include "qtwindow/fonts.h"
 
-#include <algorithm>
-
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -17,13 +15,11 @@ namespace tolvane::qt {
 namespace {
 
 // The first of `families` that is installed, else the first. A font that names only the family
-// it will be drawn in spares Qt a search of the desktop's fonts for each missing family, and for
-// each one's stand-ins, in every script a caption uses: most of what the window's text cost to
-// start with.
+// it will be drawn in spares Qt a search of the desktop's fonts for each missing family and its
+// stand-ins, in every script a caption uses: most of what the window's text cost to start with.
 QString InstalledFamily(const QStringList& families) {
-    // The installed families by name, as they are: hasFamily would first ask fontconfig for each
-    // name's substitute, which costs as much as a font match. Listed once: start-up asks for the
-    // window's family twice (the application's font and the window's) and the unit labels' once.
+    // Listed once, as they are: hasFamily would first ask fontconfig for each name's substitute,
+    // which costs as much as a font match, and start-up asks three times.
     static const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
         if (installed.contains(family, Qt::CaseInsensitive)) {
@@ -37,8 +33,8 @@ QString InstalledFamily(const QStringList& families) {
 
 QFont WindowFont() {
     QFont font;
-    // IPA P Gothic is proportional and metric-compatible with the gothic the boxes were drawn
-    // for; Noto Sans CJK JP stands in where it is missing, fitted where it is too large.
+    // IPA P Gothic is metric-compatible with the gothic the boxes were drawn for; Noto Sans CJK
+    // JP stands in where it is missing, fitted where it is too large.
     font.setFamily(
         InstalledFamily({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}));
@@ -52,8 +48,7 @@ QFont WindowFont() {
 
 QFont UnitLabelFont() {
     QFont font;
-    // Debian has no alias for MS P Gothic and would fall back to a Latin font: a metric-compatible
-    // Japanese one stands in where it is missing.
+    // Debian has no alias for MS P Gothic: a metric-compatible Japanese font stands in.
     font.setFamily(
         InstalledFamily({QString::fromUtf8(kUnitLabelFont.family), QStringLiteral("MS PGothic"),
                          QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}));
@@ -82,31 +77,24 @@ CaptionExtent MeasureCaption(const QWidget& control, ControlRef ref, const QFont
 }
 
 void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font) {
-    const CaptionFont fitting =
-        LargestFittingFont(font.pointSizeF(), [&boxes, &font](const CaptionFont& candidate) {
-            // A narrower font is no shorter: only the size is tried.
-            if (candidate.stretch != 100) {
-                return false;
-            }
-            font.setPointSizeF(candidate.points);
-            // A box centres one line, as tall as the font's ascent and descent, in the room
-            // inside its frame, and cuts off what falls outside: descenders first.
-            const int line = QFontMetrics(font).height();
-            return std::ranges::all_of(boxes, [line](const QLineEdit* box) {
-                // As the box lays itself out (its own initStyleOption is protected).
-                QStyleOptionFrame option;
-                option.initFrom(box);
-                option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(
-                                                         QStyle::PM_DefaultFrameWidth, &option, box)
-                                                   : 0;
-                const QRect room =
-                    box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-                return line <= room.marginsRemoved(box->textMargins()).height();
-            });
-        });
+    // The boxes are alike: the first is measured as it lays itself out (its own initStyleOption
+    // is protected). A box centres one line, as tall as the font's ascent and descent, in the
+    // room inside its frame, and cuts off what falls outside: descenders first.
+    const QLineEdit& box = *boxes.front();
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+    const int room = box.style()
+                         ->subElementRect(QStyle::SE_LineEditContents, &option, &box)
+                         .marginsRemoved(box.textMargins())
+                         .height();
+    // A narrower font is no shorter: only the size is tried.
+    const CaptionFont fitting = LargestFittingFont(font.pointSizeF(), [&](const CaptionFont& size) {
+        return size.stretch == 100 && QFontMetrics(Sized(font, size)).height() <= room;
+    });
     font.setPointSizeF(fitting.points);
-    for (QLineEdit* box : boxes) {
-        box->setFont(font);
+    for (QLineEdit* each : boxes) {
+        each->setFont(font);
     }
 }
 

@@ -13,21 +13,17 @@ class QWidget;
 namespace tolvane::qt {
 
 // The window's font, in the first Japanese proportional gothic installed, at the form's size:
-// every box is fixed in twips and was drawn for such a font, so the window brings its own
-// instead of the desktop's, which may be wider, taller or lack Japanese altogether.
+// the boxes, fixed in twips, were drawn for such a font, not for the desktop's.
 QFont WindowFont();
 // The unit labels' font: the family they ask for by name where installed, else a stand-in.
 QFont UnitLabelFont();
 
-// `font` at the size and width the form's fitting tries.
+// For the form's fitting: `font` at a size it tries, and what a caption draws in it, by Qt.
 QFont Sized(QFont font, const CaptionFont& size);
-
-// What the control's caption draws in `font`, by Qt's metrics.
 CaptionExtent MeasureCaption(const QWidget& control, ControlRef ref, const QFont& font);
 
-// Gives the text boxes the largest size of `font`, up to its own, in which a line of typed text
-// shows whole: a font with tall ascents and descents, such as Noto Sans CJK JP, would otherwise
-// lose the descenders of g, j, p, y and _ at the box's bottom.
+// Gives the text boxes the largest size of `font`, up to its own, whose line shows whole: tall
+// fonts such as Noto Sans CJK JP would lose the descenders of g, j, p, y and _.
 void FitTextBoxFont(std::span<QLineEdit* const> boxes, QFont font);
 
 }  // namespace tolvane::qt

@@ -11,8 +11,7 @@
 namespace tolvane::qt {
 
 CopyableMessageBox::CopyableMessageBox(QWidget* window) : window_(window) {
-    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(),
-                                     static_cast<qsizetype>(kApplicationTitle.size())));
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setStandardButtons(QMessageBox::Ok);
     // Plain text: a sentence echoes whatever the user typed.
     setTextFormat(Qt::PlainText);

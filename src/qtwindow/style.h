@@ -7,16 +7,12 @@
 namespace tolvane::qt {
 
 // The window's departures from the application's style, which does everything else:
-// - Every option's circle and the gap after it are the form's, so that captions stand where the
-//   form's fitting measured them. The plan options are only 12 pixels high, less than the style's
-//   14-pixel circle, which would be drawn flattened at top and bottom.
-// - The frames and the option circles are drawn in the palette's own colours, their edges as the
-//   form's EdgeColour finds them, in a light palette or a dark one. Fusion draws both a shade
-//   darker than the window, faint even in a light palette and all but invisible in a dark one,
-//   and draws its frames from a picture, whose loading brings in Qt's image plugins at start-up.
+// - Every option's circle and gap are the form's, where its fitting measured the captions: the
+//   style's 14-pixel circle would be drawn flattened in the plans' 12-pixel rows.
+// - Frames and option circles in the palette's colours, their edges by the form's EdgeColour,
+//   light or dark: Fusion's are all but invisible in a dark palette, and its frames come from a
+//   picture, whose loading brings in Qt's image plugins at start-up.
 class WindowStyle : public QProxyStyle {
-    Q_OBJECT
-
   public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;

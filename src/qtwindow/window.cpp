@@ -21,21 +21,13 @@
 #include "runtime/program_dir.h"
 
 namespace tolvane::qt {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 MainF::MainF(std::string programDir, QWidget* parent)
     : QWidget(parent), form_(*this, programDir.empty() ? ProgramDir() : std::move(programDir)) {
-    setWindowTitle(FromUtf8(kApplicationTitle));
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
     // Qt scales for high-DPI screens by itself: the layout is laid out at 96 dots per inch.
     setFixedSize(ClientWidthPixels(kDefaultDpi), ClientHeightPixels(kDefaultDpi));
-    // Before any control exists, so that each is made in the window's font (the application
-    // has it too, see PrepareApplication, so no desktop font is loaded).
+    // Before any control exists, so that each is made in it (as the application is).
     setFont(WindowFont());
     // In the keyboard's order, which Qt then follows from one control to the next, each frame
     // before what it holds.
@@ -44,20 +36,15 @@ MainF::MainF(std::string programDir, QWidget* parent)
         CreateControl(control, frame == kNoFrame ? this : Control({ControlArray::Frame1, frame}));
     }
     MakeCheckedOptionsTheTabStops();
+    // Qt hands the Tab stop to whichever option last took focus; give it back to the checked
+    // one whenever focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] { MakeCheckedOptionsTheTabStops(); });
     FitFonts();
-    ConnectEvents();
 }
 
 MainF::~MainF() {
     // The application reports focus moving while the controls go, which must not reach them.
     disconnect(qApp, nullptr, this, nullptr);
-}
-
-void MainF::showEvent(QShowEvent* event) {
-    // Show where the keyboard is from the first paint, not only after the first Tab (showing
-    // clears the mark, so it is set here).
-    setAttribute(Qt::WA_KeyboardFocusChange);
-    QWidget::showEvent(event);
 }
 
 QWidget* MainF::Control(ControlRef control) const {
@@ -82,12 +69,24 @@ void MainF::CreateControl(ControlRef control, QWidget* parent) {
             widget = box;
             break;
         }
-        case ControlArray::Command1: widget = new CommandButton(caption, parent); break;
+        case ControlArray::Command1:
+            widget = new CommandButton(caption, parent);
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    [this, control] { form_.Click(control); });
+            break;
         case ControlArray::Label1: widget = new QLabel(caption, parent); break;
         default: {
             // Each group's options are the only ones in their frame, so Qt keeps one checked.
             auto* option = new OptionButton(control, caption, parent);
             option->setChecked(CheckedAtStart(control));
+            // Toggling reports mouse, arrow keys and code alike; the form decides what a check
+            // does.
+            connect(option, &QRadioButton::toggled, this, [this, control](bool checked) {
+                if (checked) {
+                    form_.Click(control);
+                }
+                MakeCheckedOptionsTheTabStops();
+            });
             widget = option;
         }
     }
@@ -101,9 +100,9 @@ void MainF::FitFonts() {
     auto* style = new WindowStyle;
     style->setParent(this);
     // Laid out at 96 dots per inch, drawn with the baselines on the nearest device pixel.
-    const double buttonEdge = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const double edge = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const CaptionSurface surface{
-        kDefaultDpi, 1.0 / devicePixelRatioF(), BaselineSnap::Nearest, 0, buttonEdge, false};
+        kDefaultDpi, 1 / devicePixelRatioF(), BaselineSnap::Nearest, 0, edge, false};
     for (const FontGroup& group : FontGroups()) {
         const QFont font = group.unitLabels ? UnitLabelFont() : this->font();
         for (const ControlRef member : group.members) {
@@ -120,29 +119,6 @@ void MainF::FitFonts() {
         }
     }
     FitTextBoxFont(std::array{Box(TextBox::Text1), Box(TextBox::Text2)}, font());
-}
-
-void MainF::ConnectEvents() {
-    // Toggling reports mouse, arrow keys and code alike; the form decides what a check does.
-    for (const ControlRef control : ControlsInTabOrder()) {
-        if (IsOption(control.array)) {
-            connect(static_cast<QRadioButton*>(Control(control)), &QRadioButton::toggled, this,
-                    [this, control](bool checked) {
-                        if (checked) {
-                            form_.Click(control);
-                        }
-                        MakeCheckedOptionsTheTabStops();
-                    });
-        }
-    }
-    // Qt hands the Tab stop to whichever option last took focus; give it back to the checked
-    // one whenever focus moves.
-    connect(qApp, &QApplication::focusChanged, this, [this] { MakeCheckedOptionsTheTabStops(); });
-    for (const ControlRef button :
-         {ControlRef{ControlArray::Command1, 0}, {ControlArray::Command1, 1}}) {
-        connect(static_cast<QPushButton*>(Control(button)), &QPushButton::clicked, this,
-                [this, button] { form_.Click(button); });
-    }
 }
 
 void MainF::MakeCheckedOptionsTheTabStops() {
@@ -162,7 +138,7 @@ std::string MainF::Text(TextBox box) const {
 }
 
 void MainF::SetText(TextBox box, std::string_view text) {
-    Box(box)->setText(FromUtf8(text));
+    Box(box)->setText(QString::fromUtf8(text));
 }
 
 void MainF::ShowMessage(const Message& message) {
@@ -174,6 +150,9 @@ void MainF::ShowMessage(const Message& message) {
 
 void MainF::ShowForm() {
     show();
+    // Where the keyboard is shows from the first paint, not only after the first Tab (showing
+    // clears the mark, so it is set after).
+    setAttribute(Qt::WA_KeyboardFocusChange);
     Control(kFirstFocus)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -13,10 +13,8 @@
 class QLineEdit;
 
 namespace tolvane::qt {
-class CopyableMessageBox;
-}
 
-namespace tolvane::qt {
+class CopyableMessageBox;
 
 // The calculator's window drawn by Qt Widgets: the form's controls as Qt's widgets, each nested
 // in its frame, their events delivered to the form, the form's view on them.
@@ -36,13 +34,9 @@ class MainF : public QWidget, private FormView {
     QWidget* Control(ControlRef control) const;
     QLineEdit* Box(TextBox box) const;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void CreateControl(ControlRef control, QWidget* parent);
     void FitFonts();
-    void ConnectEvents();
     void MakeCheckedOptionsTheTabStops();
 
     bool Checked(ControlRef option) const override;

@@ -5,7 +5,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "form/form_layout.h"
 #include "form/form_logic.h"
