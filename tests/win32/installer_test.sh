@@ -15,14 +15,10 @@ shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tolvane.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvane'
 edited='1,2,3,4,5,6\r\n7,8,9,10,11,12\r\n13,14,15,16,17,18\r\n19,20,21,22,23,24\r\n'
 
-install() { wine start /wait /unix "$setup" /S "$@"; wineserver -w; }
-# A silent uninstall from the folder $1 (Windows) at $2 (here). The uninstaller runs from a copy
-# of itself, which finishes after the original returns: done when its own file is gone.
-uninstall() {
-    wine "$1\\uninstall.exe" /S
-    for _ in $(seq 100); do [ -e "$2/uninstall.exe" ] || break; sleep 0.2; done
-    wineserver -w
-}
+install() { wine start /wait /unix "$setup" /S "$@"; settle; }
+# A silent uninstall from the folder $1 (Windows). The uninstaller runs from a copy of itself,
+# which it starts before it returns and which finishes after.
+uninstall() { wine "$1\\uninstall.exe" /S; settle; }
 # Run in place instead (_?=, last and unquoted, so in a folder without blanks), the
 # uninstaller's status is its own, not its launcher's.
 uninstall_in_place() { wine "$1\\uninstall.exe" /S "_?=$1"; }
@@ -62,7 +58,7 @@ await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible' >/dev/null
 sleep 1
 probe | grep -q '^window #32770' && fail "the installed program did not find its table: $(probe)"
 kill "${pids[-1]}"
-wineserver -k 2>/dev/null || true
+settle
 
 echo "upgrades: an edited table survives; an unedited one and the retired README.md do not"
 printf "$edited" >"$installed/table.csv"
@@ -78,7 +74,7 @@ cmp -s "$installed/table.csv" "$installed/table.csv.shipped" ||
 
 echo "a silent uninstall keeps an edited table, and only it"
 printf "$edited" >"$installed/table.csv"
-uninstall 'C:\Program Files\Tolvane' "$installed"
+uninstall 'C:\Program Files\Tolvane'
 [ "$(left_in "$installed")" = "table.csv " ] || fail "left behind: $(left_in "$installed")"
 [ ! -e "$shortcut" ] && [ -z "$(entry)" ] || fail "the entry or shortcut is left"
 rm -r "$installed"
@@ -103,12 +99,12 @@ uninstall_in_place 'C:\Tools\Tolvane' || status=$?
 [ "$status" = 2 ] || fail "a silent uninstall while Tolvane runs ended with status $status"
 [ -f "$drive_c/Tools/Tolvane/tolvane.exe" ] && [ -n "$(entry)" ] || fail "it uninstalled while Tolvane ran"
 kill "${pids[-1]}"
-wineserver -k 2>/dev/null || true
+settle
 
 echo "a second copy's uninstall leaves the installed one's entry and shortcut"
 install '/D=C:\Second\Tolvane'
 install '/D=C:\Tools\Tolvane'
-uninstall 'C:\Second\Tolvane' "$drive_c/Second/Tolvane"
+uninstall 'C:\Second\Tolvane'
 [ -f "$shortcut" ] && [ -n "$(entry)" ] || fail "the second copy took the first one's entry"
 
 echo "asked, the user keeps an edited table by default"
@@ -134,7 +130,7 @@ for _ in $(seq 60); do window_up '' && break || sleep 0.5; done
 window_up '' || fail "the uninstaller did not ask about the edited table"
 press_default_until '' eval '! window_up ""'
 press_default_until ' ' eval '! window_up " "'
-wineserver -w
+settle
 [ "$(left_in "$drive_c/Tools/Tolvane")" = "table.csv " ] ||
     fail "left behind: $(left_in "$drive_c/Tools/Tolvane")"
 [ "$(cat "$drive_c/Tools/README.md")" = "the user's own" ] || fail "the user's README.md was touched"
@@ -143,6 +139,6 @@ wineserver -w
 echo "an unedited table goes without a question"
 rm "$drive_c/Tools/Tolvane/table.csv"
 install '/D=C:\Tools\Tolvane'
-uninstall 'C:\Tools\Tolvane' "$drive_c/Tools/Tolvane"
+uninstall 'C:\Tools\Tolvane'
 [ ! -e "$drive_c/Tools/Tolvane" ] || fail "left behind: $(left_in "$drive_c/Tools/Tolvane")"
 echo "installer test passed"

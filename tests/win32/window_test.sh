@@ -132,7 +132,7 @@ xdotool key --clearmodifiers ctrl+c
 retry 50 take_clipboard || fail "Ctrl+C in Text2 copied nothing"
 [ "$clip" = "${shown#*|}" ] || fail "Ctrl+C in Text2 copied $clip, not ${shown#*|}"
 kill "${pids[-1]}"
-wineserver -k 2>/dev/null || true
+settle
 
 echo "without table.csv: the table message first, then the window"
 rm "$folder/table.csv"

@@ -13,9 +13,30 @@ trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
 start_x_server
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# One server for the prefix's whole life. A server lingers a moment after its last program, and a
+# Wine command started meanwhile may start a second one, which reads the registry from disk before
+# the first has written it back: a value just set was seen to read back as the one before. So
+# waiting is for programs (settle), never for the server to go.
+mkdir -p "$WINEPREFIX"
+wineserver -p
 wineboot -i >/dev/null 2>&1 </dev/null
-wineserver -w
 drive_c="$WINEPREFIX/drive_c"
+
+# Waits until no program runs in this prefix but Wine's own (those under C:\windows).
+settle() {
+    local running process
+    for _ in $(seq 600); do
+        running=
+        for process in /proc/[0-9]*; do
+            grep -qszxF "WINEPREFIX=$WINEPREFIX" "$process/environ" || continue
+            running+=$(tr '\0' ' ' <"$process/cmdline" 2>/dev/null | grep -E '^[A-Za-z]:\\' |
+                grep -viE '^c:\\windows\\' || true)
+        done
+        [ -z "$running" ] && return 0
+        sleep 0.1
+    done
+    fail "still running: $running"
+}
 
 # A Japanese Windows has MS P Gothic, and a Japanese font for its message boxes; this prefix
 # has IPA P Gothic stand in for both (the message font is a LOGFONTW: -12 px, weight 400,
@@ -28,7 +49,6 @@ map_japanese_fonts() {
     ipa=$ipa$(printf '%0*d' $((128 - ${#ipa})) 0)
     wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
         /d "F4FFFFFF000000000000000000000000900100000000008000000000${ipa^^}" /f >/dev/null 2>&1
-    wineserver -w
 }
 
 probe() { wine "$PROBE" | tr -d '\r'; }
