@@ -11,7 +11,7 @@
 namespace tolvane {
 namespace {
 
-constexpr ControlRef kStandard = {ControlArray::Option1, 2};  // 113 x 12 pixels at 96 DPI
+constexpr ControlRef kStandard = {ControlArray::Option1, 2};        // 113 x 12 pixels at 96 DPI
 constexpr ControlRef kMinutesButton = {ControlArray::Command1, 0};  // 113 x 17, "(&A)"
 constexpr ControlRef kFirstFrame = {ControlArray::Frame1, 0};       // 161 x 81
 constexpr ControlRef kMinutesLabel = {ControlArray::Label1, 0};     // 15 x 15
@@ -57,7 +57,10 @@ TEST(CaptionFits, DecidesByTheRoomTheInkAndTheUnderline) {
         {kMinutesButton, {105, 12, 3, 12, 3, 2}, kFractional, true},
         {kMinutesButton, {105.5, 12, 3, 12, 3, 2}, kFractional, false},
         {kMinutesButton, {100, 12, 3, 12, 3, 2.5}, kFractional, false},
-        {kMinutesButton, {100, 12, 3, 12, 3, 2.5}, {96, 0, BaselineSnap::None, 0, 1.5, false}, true},
+        {kMinutesButton,
+         {100, 12, 3, 12, 3, 2.5},
+         {96, 0, BaselineSnap::None, 0, 1.5, false},
+         true},
         {kMinutesButton, {100, 12, 3, 12, 3, 2.5}, kNearest, false},
     };
     for (const auto& [control, extent, surface, fits] : cases) {
@@ -82,12 +85,14 @@ TEST(FittedFont, FitsEveryMemberFromTheGroupsOwnSize) {
         return CaptionExtent{12 * font.points * font.stretch / 100, 9, 3, 9, 2, 0};
     };
     // 108 wide at 100 %: only the standard course's 99 pixels want 90 %.
-    EXPECT_EQ(FittedFont(plans, {96, 0, BaselineSnap::None, 0, 0, false}, measure), (CaptionFont{9.0, 90}));
+    EXPECT_EQ(FittedFont(plans, {96, 0, BaselineSnap::None, 0, 0, false}, measure),
+              (CaptionFont{9.0, 90}));
     // At 100 % the first plan fails; at 95 % the third.
     EXPECT_EQ(asked.size(), 1u + 3 + 3);
     asked.clear();
     // No size fits a label's 15 pixels: the smallest, which cuts least.
-    EXPECT_EQ(FittedFont(labels, {96, 0, BaselineSnap::None, 0, 0, false}, measure), (CaptionFont{6.0, 85}));
+    EXPECT_EQ(FittedFont(labels, {96, 0, BaselineSnap::None, 0, 0, false}, measure),
+              (CaptionFont{6.0, 85}));
     EXPECT_EQ(asked.front(), 11.25);
     asked.clear();
     const auto never = [&asked](ControlRef, const CaptionFont& font) {
