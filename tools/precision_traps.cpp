@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "precision_traps.h"
+#include "tariff/precision_traps.h"
 
 int main() {
     using namespace tolvane::traps;

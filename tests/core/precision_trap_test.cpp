@@ -1,5 +1,5 @@
 // Inputs on which the conversions' answers would change if the tariff layer held intermediates
-// wider or fused multiply-adds (tools/precision_traps.h). Built with -ffp-contract=fast
+// wider or fused multiply-adds (tariff/precision_traps.h). Built with -ffp-contract=fast
 // -march=native, the tariff layer fails every fused trap below; built with -mfpmath=387
 // (strict_float.h's check removed), it fails five of them: on x86-64 the result is rounded to a
 // double on its way out, which hides the rest.
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "precision_traps.h"
+#include "tariff/precision_traps.h"
 #include "runtime/val_of_text.h"
 
 namespace tolvane::traps {
