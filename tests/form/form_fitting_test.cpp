@@ -43,6 +43,13 @@ TEST(CaptionFits, DecidesByTheRoomTheInkAndTheUnderline) {
         {kStandard, {50, 10, 3, 10, 2, 0}, kNearest, true},
         {kStandard, {50, 10, 3.2, 10, 2, 0}, kNearest, false},
         {kStandard, {50, 10, 3.2, 10, 2, 0}, kLineTopCut, true},
+        // In half pixels, as at twice the scale: 9.5 is a pixel of its own; a line's top at -0.6
+        // is cut to -0.5.
+        {kStandard, {50, 10, 3, 9.5, 2.5, 0}, {96, 0.5, BaselineSnap::Nearest, 0, 2, false}, true},
+        {kStandard,
+         {50, 10, 3.2, 9.5, 2.5, 0},
+         {96, 0.5, BaselineSnap::LineTopCut, 0, 2, false},
+         true},
         // An 11-pixel line's top at 0.5 is cut to 0: its baseline at 10, not 10.5 or 11.
         {kStandard, {50, 10, 1, 10, 2, 0}, kLineTopCut, true},
         {kStandard, {50, 10, 1, 10, 2, 0}, kFractional, false},

@@ -89,6 +89,16 @@ TEST(FormKeyboard, ArrowsWalkAGroupRoundAndTabStopsAtTheCheckedOption) {
     EXPECT_EQ(stops, "スーパーパックＬ|..Ｈ''・一般電話|...昼間(8時～19時)|.同一区域内|.....");
 }
 
+// The order a toolkit that walks its controls as made needs, by tab index: the focus-takers in
+// tab order, each frame just before the first it holds, each unit label after its panel's button.
+TEST(FormKeyboard, CreationOrderKeepsTheTabOrderWithEachFrameFirst) {
+    std::string order;
+    for (const ControlRef control : CreationOrder()) {
+        order += std::to_string(PlacementOf(control).tabIndex) + " ";
+    }
+    EXPECT_EQ(order, "19 0 1 2 20 3 4 21 5 6 7 8 22 9 10 11 12 13 14 23 15 16 25 24 17 18 26 ");
+}
+
 // What a face knows a control by: its tab index, a text box; and what the form starts with.
 TEST(FormLayout, NamesEachControlOnceAndChecksEachGroupsFirstOption) {
     for (int tabIndex = -1; tabIndex <= static_cast<int>(kControlCount); ++tabIndex) {
