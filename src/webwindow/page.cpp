@@ -10,10 +10,10 @@ void PlaceJs(int id, int left, int top, int width, int height);
 int TextJs(int id, char* to, int size);
 void SetTextJs(int id, const char* text);
 void ShowBoxJs(const char* title, const char* shown, const char* copied, bool critical);
-void MeasureJs(const char* text, double pixels, tolvane::page::TextExtent* extent);
+void MeasureJs(const char* text, double pixels, tolvane::web::page::TextExtent* extent);
 }
 
-namespace tolvane::page {
+namespace tolvane::web::page {
 
 void Create(const ElementSpec& element) {
     // Each kind by its name (in Element's order), which page.js makes it by.
@@ -49,4 +49,4 @@ TextExtent Measure(std::string_view text, double pixels) {
     return extent;
 }
 
-}  // namespace tolvane::page
+}  // namespace tolvane::web::page

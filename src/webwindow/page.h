@@ -7,7 +7,7 @@
 #include "form/form_view.h"
 
 // The face's bridge to the page: a function declared extern "C" is JavaScript, in page.js.
-namespace tolvane::page {
+namespace tolvane::web::page {
 
 // The kinds of element the face asks the page for. Each control is known by its tab index.
 enum class Element { Frame, Option, TextBox, Button, Label };
@@ -68,4 +68,4 @@ struct TextExtent {
 };
 TextExtent Measure(std::string_view text, double pixels);
 
-}  // namespace tolvane::page
+}  // namespace tolvane::web::page
