@@ -240,9 +240,6 @@ class Firefox(Browser):
             return answer[0]
         return ask
 
-    def js(self, script, *arguments):
-        return self.__getattr__("js")(script, arguments)
-
 
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
 
@@ -329,8 +326,7 @@ def desktop(page, site):
         page.wait(f"{key} after the access key", lambda: page.state()["boxes"] == "3|16")
     # A long sentence: shown shortened in the box, copied whole with nothing selected (WebKit
     # keeps at most 524,288 characters of a text box).
-    page.js("Text1.value = '1' + '0'.repeat(400000) + 'e-400000'")
-    page.js("document.getElementById('Command1-0').focus()")
+    page.js("Text1.value = '1' + '0'.repeat(400000) + 'e-400000'; document.getElementById('Command1-0').focus()")
     page.press("alt+a")
     shown = page.message()
     box = page.js("""return [box.getAttribute('role'), box.querySelector('h2').textContent, document.activeElement.textContent,
