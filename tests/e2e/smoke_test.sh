@@ -14,17 +14,11 @@ require Xvfb xdotool
 start_x_server
 
 # Waits until exactly $1 such windows are up; prints their ids.
+windows_are() { ids=$(windows) && [ "$(grep -c . <<<"$ids")" -eq "$1" ]; }
 await_windows() {
-    local want=$1 ids
-    for _ in $(seq 150); do
-        ids=$(windows)
-        if [ "$(printf '%s' "$ids" | grep -c .)" -eq "$want" ]; then
-            printf '%s\n' "$ids"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "expected $want window(s) titled Tolvane, have: $(windows | tr '\n' ' ')"
+    local ids
+    retry 150 windows_are "$1" || fail "expected $1 window(s) titled Tolvane, have: $(tr '\n' ' ' <<<"$ids")"
+    printf '%s\n' "$ids"
 }
 
 press_in() { xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "$2"; }
@@ -68,6 +62,5 @@ pids+=($!)
 ids=$(await_windows 1)
 [ -z "$(main_of "$ids")" ] || fail "the calculator appeared before the table message"
 press_in "$ids" Return
-calculator_up() { [ -n "$(main_of "$(windows)")" ]; }
-retry 100 calculator_up || fail "the calculator did not open after the table message"
+retry 100 eval '[ -n "$(main_of "$(windows)")" ]' || fail "the calculator did not open after the table message"
 echo "smoke test passed"

@@ -13,7 +13,7 @@ const requests = {
   },
   goto: (url) => page.goto(url),
   reload: () => page.reload(),
-  js: (script, args) => page.evaluate((body, values) => new Function(body)(...values), script, args),
+  js: (script) => page.evaluate((body) => new Function(body)(), script),
   // Each press its modifiers held around its key, `gap` milliseconds apart.
   async keys(presses, gap) {
     for (const [index, [modifiers, key]] of presses.entries()) {

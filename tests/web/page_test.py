@@ -2,15 +2,15 @@
 """The page in three engines, one walk for all, by keys and clicks: Debian's Chromium (chromedriver
 and Selenium), Firefox ESR (puppeteer-core over WebDriver BiDi, firefox.js) and WebKitGTK
 (WebKitWebDriver and MiniBrowser, in an Xvfb of its own); a fresh browser and server each check.
-    page_test.py ENGINE CHECK SITE [MORE]   ENGINE: chromium, firefox or webkit; CHECK:
-  scenario SCENARIO   the session every face plays (tests/e2e/scenario.txt)
-  desktop AXE         every caption whole; the box: its focus, copy, keys as it comes up; axe
+    page_test.py ENGINE CHECK SITE   ENGINE: chromium, firefox or webkit; CHECK:
+  scenario            the session every face plays (tests/e2e/scenario.txt)
+  desktop             every caption whole; the box: its focus, copy, keys as it comes up; axe
   table-message       a site without table.csv: its message before the form
   history             Back and Forward, with a box up and without
   visits              a first visit's downloads, the next visit to a new version, then offline
-  phone AXE           360 CSS px wide: one column, text and targets, the number pad, axe
+  phone               360 CSS px wide: one column, text and targets, the number pad, axe
   replay              (chromium, SITE the folder of the replay page) the conversion record
-Exits 77 (skipped) where the engine, its driver or axe-core is missing. TOLVANE_SCREENSHOTS=FOLDER
+Exits 77 (skipped) where the engine, its driver or axe-core (from npm) is missing. TOLVANE_SCREENSHOTS=FOLDER
 keeps a screenshot of the desktop and the phone with a box up."""
 import atexit, functools, http.server, json, os, re, subprocess, sys, tempfile, threading, time
 from pathlib import Path
@@ -18,6 +18,8 @@ from pathlib import Path
 # The scenario's key names (xdotool's) as the DOM names them.
 KEYS = {"Left": "ArrowLeft", "Right": "ArrowRight", "Up": "ArrowUp", "Down": "ArrowDown",
         "space": " ", "Return": "Enter", "ctrl": "Control", "alt": "Alt", "shift": "Shift"}
+SCENARIO = Path(__file__).parent.parent / "e2e/scenario.txt"
+AXE = Path(__file__).parent / "node_modules/axe-core/axe.min.js"
 TABLE_MESSAGE = "料金設定ファイル(table.csv)がありません。再インストールしてください。"
 # The page read back: the open box, the two boxes, the focus (by caption or id) and its check.
 STATE = """const box = document.getElementById('box'), active = document.activeElement;
@@ -108,10 +110,10 @@ class Browser:
     def message(self):
         return self.wait("a message box", lambda: self.state().get("box"))
 
-    def axe(self, axe, what):
-        if not Path(axe).is_file():
-            skip(f"no axe-core at {axe} (scripts/install-deps web installs it)")
-        self.js(Path(axe).read_text(encoding="utf-8"))
+    def axe(self, what):
+        if not AXE.is_file():
+            skip(f"no axe-core at {AXE} (scripts/install-deps web installs it)")
+        self.js(AXE.read_text(encoding="utf-8"))
         found = self.js("""return axe.run().then(result => result.violations.map(
             v => v.id + ' ' + v.nodes.map(n => n.target).join(' ')))""")
         assert not found, f"axe finds, {what}: {found}"
@@ -124,13 +126,10 @@ class Browser:
 
 class Selenium(Browser):
     def __init__(self, driver, url):
-        self.driver = driver
+        self.driver, self.js, self.goto, self.reload = driver, driver.execute_script, driver.get, driver.refresh
         atexit.register(driver.quit)
         driver.set_script_timeout(120)
         driver.get(url)
-
-    def js(self, script, *arguments):
-        return self.driver.execute_script(script, *arguments)
 
     def keys(self, presses, gap):
         from selenium.webdriver.common.action_chains import ActionChains
@@ -150,12 +149,6 @@ class Selenium(Browser):
         actions.pointer_action.move_to_location(int(x), int(y))
         [actions.pointer_action.click() for _ in range(count)]
         actions.perform()
-
-    def goto(self, url):
-        self.driver.get(url)
-
-    def reload(self):
-        self.driver.refresh()
 
     def save(self, path):
         self.driver.save_screenshot(path)
@@ -247,18 +240,14 @@ class Firefox(Browser):
             return answer[0]
         return ask
 
-    def js(self, script, *arguments):
-        return self.__getattr__("js")(script, arguments)
-
 
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
 
 
-def scenario(page, site, steps):
+def scenario(page, site):
     """Each step's keys where the focus is, then what must follow, as the other faces' drivers."""
-    page.ready()
     boxes = page.state()["boxes"]
-    for line in Path(steps).read_text(encoding="utf-8").splitlines():
+    for line in SCENARIO.read_text(encoding="utf-8").splitlines():
         if not line or line.startswith("#"):
             continue
         action, expected = line.split("\t")
@@ -281,9 +270,8 @@ def click(page, selector, count=1):
         return [r.left + r.width / 2, r.top + r.height / 2]"""), count)
 
 
-def desktop(page, site, axe):
+def desktop(page, site):
     """The window's size; every caption inside its control and clear of every other; the box."""
-    page.ready()
     assert page.js("return document.fonts.check('12px \"Tolvane Noto Sans CJK JP\"')"), "no font"
     size = page.js("const r = form.getBoundingClientRect(); return [r.width, r.height]")
     assert size == [346, 343], f"the form is {size}"
@@ -307,7 +295,7 @@ def desktop(page, site, axe):
         }
         return cut""")
     assert not cut, f"captions cut or overlapping: {cut}"
-    page.axe(axe, "on the form")
+    page.axe("on the form")
     # A double-click on a button: one box, its OK focused, and so it stays, by keys and clicks.
     page.js("Text1.value = '3'; box.shown = 0; box.showModal = function() { box.shown++; HTMLDialogElement.prototype.showModal.call(box) }")
     click(page, "#Command1-0", 2)
@@ -338,14 +326,13 @@ def desktop(page, site, axe):
         page.wait(f"{key} after the access key", lambda: page.state()["boxes"] == "3|16")
     # A long sentence: shown shortened in the box, copied whole with nothing selected (WebKit
     # keeps at most 524,288 characters of a text box).
-    page.js("Text1.value = '1' + '0'.repeat(400000) + 'e-400000'")
-    page.js("document.getElementById('Command1-0').focus()")
+    page.js("Text1.value = '1' + '0'.repeat(400000) + 'e-400000'; document.getElementById('Command1-0').focus()")
     page.press("alt+a")
     shown = page.message()
     box = page.js("""return [box.getAttribute('role'), box.querySelector('h2').textContent, document.activeElement.textContent,
                 getComputedStyle(box.querySelector('.information')).display, box.matches(':modal')]""")
     assert len(shown) < 300 and box == ["alertdialog", "Tolvane", "OK", "inline", True], (shown, box)
-    page.axe(axe, "with a message box up")
+    page.axe("with a message box up")
     page.press("ctrl+c Return")
     answer = re.search(r"約(\d+)円です。$", shown).group(1)
     page.wait("the answer after OK", lambda: page.state()["boxes"].endswith("|" + answer))
@@ -380,7 +367,6 @@ def history(page, site):
         go("history.back()" if back else "history.forward()", "Tolvane")
         print(f"  {'Back' if back else 'Forward'}: {page.state()}")
         return page.state()
-    page.ready()
     go("location.href = 'elsewhere.html'", "elsewhere")
     go("location.href = './'", "Tolvane")
     page.js("Text1.focus(); Text1.select()")
@@ -397,7 +383,6 @@ def visits(page, site):
     """A first visit fetches each file once, the service worker's copies checked, not fetched
     again, where the engine keeps an HTTP cache; the next visit to a new version of the site shows
     it; with the server gone the last version seen works."""
-    page.ready()
     page.wait("the service worker controls the page", lambda: page.js(
         "return navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)"))
     file = lambda name: Path(site.folder, name or "index.html")
@@ -420,8 +405,7 @@ def visits(page, site):
     assert page.js("return document.title") == "Tolvane next"
 
 
-def phone(page, site, axe):
-    page.ready()
+def phone(page, site):
     page.js("Text1.value = '1'; document.getElementById('Command1-0').click()")
     page.message()
     page.screenshot("phone")
@@ -436,9 +420,9 @@ def phone(page, site, axe):
             if (e.inputMode != 'decimal' || e.type != 'text') found.push('keyboard: ' + e.id);
         return found""")
     assert not found, found
-    page.axe(axe, "on a phone with a message box up")
+    page.axe("on a phone with a message box up")
     page.press("Return")
-    page.axe(axe, "on a phone")
+    page.axe("on a phone")
 
 
 def replay(page, site):
@@ -450,10 +434,12 @@ def replay(page, site):
 
 
 if __name__ == "__main__":
-    engine, check, folder, *more = sys.argv[1:]
+    engine, check, folder = sys.argv[1:]
     site = serve(folder, missing=("table.csv",) if check == "table-message" else ())
     page = ENGINES[engine](f"http://127.0.0.1:{site.server_port}/" +
                            ("conversion_replay_page.html" if check == "replay" else ""), phone=check == "phone")
+    if check not in ("table-message", "replay"):  # the others start at the form
+        page.ready()
     {"scenario": scenario, "desktop": desktop, "table-message": table_message, "history": history,
-     "visits": visits, "phone": phone, "replay": replay}[check](page, site, *more)
+     "visits": visits, "phone": phone, "replay": replay}[check](page, site)
     print(f"{engine} {check}: passed")

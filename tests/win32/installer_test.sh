@@ -19,18 +19,18 @@ install() { wine start /wait /unix "$setup" /S "$@"; settle; }
 # A silent uninstall from the folder $1 (Windows). The uninstaller runs from a copy of itself,
 # which it starts before it returns and which finishes after.
 uninstall() { wine "$1\\uninstall.exe" /S; settle; }
-# Run in place instead (_?=, last and unquoted, so in a folder without blanks), the
-# uninstaller's status is its own, not its launcher's.
-uninstall_in_place() { wine "$1\\uninstall.exe" /S "_?=$1"; }
 entry() { wine reg query "$key" 2>/dev/null | tr -d '\r' | grep REG_ || true; }
 left_in() { (cd "$1" && ls -A | tr '\n' ' '); }
+# Fails unless the folder $1 holds exactly the files $2.
+holds() { [ "$(left_in "$1")" = "$2 " ] || fail "$1 holds: $(left_in "$1")"; }
+# Fails unless the uninstaller has left neither the Apps & features entry nor the shortcut.
+all_gone() { [ ! -e "$shortcut" ] && [ -z "$(entry)" ] || fail "the entry or shortcut is left"; }
 
 echo "the portable zip and the installed folder: Windows text files"
 mkdir "$work/zip"
 (cd "$work/zip" && cmake -E tar xf "$zip")
 portable=("$work"/zip/tolvane-*-portable)
-[ "$(left_in "${portable[0]}")" = "LICENSE.txt README.txt table.csv tolvane.exe " ] ||
-    fail "the zip holds: $(left_in "${portable[0]}")"
+holds "${portable[0]}" "LICENSE.txt README.txt table.csv tolvane.exe"
 install
 for folder in "${portable[0]}" "$installed"; do
     for file in README.txt LICENSE.txt table.csv; do
@@ -40,8 +40,7 @@ for folder in "${portable[0]}" "$installed"; do
     [ "$(head -c 3 "$folder/README.txt")" = $'\xEF\xBB\xBF' ] || fail "$folder/README.txt has no BOM"
     grep -q 'アンインストール' "$folder/README.txt" || fail "$folder/README.txt is not the guide"
 done
-[ "$(left_in "$installed")" = "LICENSE.txt README.txt table.csv table.csv.shipped tolvane.exe uninstall.exe " ] ||
-    fail "installed: $(left_in "$installed")"
+holds "$installed" "LICENSE.txt README.txt table.csv table.csv.shipped tolvane.exe uninstall.exe"
 seen=$(entry)
 for value in 'DisplayName +REG_SZ +Tolvane$' 'Publisher +REG_SZ +The Tolvane developers$' \
     'DisplayVersion +REG_SZ +[0-9]+\.[0-9]+\.[0-9]+$' \
@@ -57,8 +56,7 @@ pids+=($!)
 await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible' >/dev/null
 sleep 1
 probe | grep -q '^window #32770' && fail "the installed program did not find its table: $(probe)"
-kill "${pids[-1]}"
-settle
+stop_last
 
 echo "upgrades: an edited table survives; an unedited one and the retired README.md do not"
 printf "$edited" >"$installed/table.csv"
@@ -75,8 +73,8 @@ cmp -s "$installed/table.csv" "$installed/table.csv.shipped" ||
 echo "a silent uninstall keeps an edited table, and only it"
 printf "$edited" >"$installed/table.csv"
 uninstall 'C:\Program Files\Tolvane'
-[ "$(left_in "$installed")" = "table.csv " ] || fail "left behind: $(left_in "$installed")"
-[ ! -e "$shortcut" ] && [ -z "$(entry)" ] || fail "the entry or shortcut is left"
+holds "$installed" table.csv
+all_gone
 rm -r "$installed"
 
 echo "a folder of the user's: Tolvane gets its own inside; setup run again goes there"
@@ -84,22 +82,23 @@ mkdir -p "$drive_c/Tools"
 echo "the user's own" >"$drive_c/Tools/README.md"
 install '/D=C:\Tools'
 [ -f "$drive_c/Tools/Tolvane/tolvane.exe" ] || fail "not installed into C:\\Tools\\Tolvane"
+# Edited, so that the uninstall asked below has a table to ask about: the upgrade must keep it.
 printf "$edited" >"$drive_c/Tools/Tolvane/table.csv"
 install
 [ ! -e "$installed" ] || fail "setup run again made a second copy in Program Files"
-grep -q '^19,20,21,22,23,24' "$drive_c/Tools/Tolvane/table.csv" || fail "the edited table was replaced"
 grep -Eq 'InstallLocation +REG_SZ +C:\\Tools\\Tolvane$' <<<"$(entry)" || fail "entry: $(entry)"
 
 echo "no uninstall while the program runs"
 wine 'C:\Tools\Tolvane\tolvane.exe' &
 pids+=($!)
 await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible' >/dev/null
+# Run in place (_?=, last and unquoted, so in a folder without blanks), the uninstaller's
+# status is its own, not its launcher's.
 status=0
-uninstall_in_place 'C:\Tools\Tolvane' || status=$?
+wine 'C:\Tools\Tolvane\uninstall.exe' /S '_?=C:\Tools\Tolvane' || status=$?
 [ "$status" = 2 ] || fail "a silent uninstall while Tolvane runs ended with status $status"
 [ -f "$drive_c/Tools/Tolvane/tolvane.exe" ] && [ -n "$(entry)" ] || fail "it uninstalled while Tolvane ran"
-kill "${pids[-1]}"
-settle
+stop_last
 
 echo "a second copy's uninstall leaves the installed one's entry and shortcut"
 install '/D=C:\Second\Tolvane'
@@ -126,15 +125,13 @@ press_default_until() {
 }
 wine "C:\\Tools\\Tolvane\\uninstall.exe" &
 press_default_until ' ' eval '[ ! -e "$drive_c/Tools/Tolvane/tolvane.exe" ]'
-for _ in $(seq 60); do window_up '' && break || sleep 0.5; done
-window_up '' || fail "the uninstaller did not ask about the edited table"
+retry 300 window_up '' || fail "the uninstaller did not ask about the edited table"
 press_default_until '' eval '! window_up ""'
 press_default_until ' ' eval '! window_up " "'
 settle
-[ "$(left_in "$drive_c/Tools/Tolvane")" = "table.csv " ] ||
-    fail "left behind: $(left_in "$drive_c/Tools/Tolvane")"
+holds "$drive_c/Tools/Tolvane" table.csv
 [ "$(cat "$drive_c/Tools/README.md")" = "the user's own" ] || fail "the user's README.md was touched"
-[ ! -e "$shortcut" ] && [ -z "$(entry)" ] || fail "the entry or shortcut is left"
+all_gone
 
 echo "an unedited table goes without a question"
 rm "$drive_c/Tools/Tolvane/table.csv"

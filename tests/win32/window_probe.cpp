@@ -68,16 +68,6 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
-std::wstring VersionValue(const std::vector<char>& record, const wchar_t* name) {
-    void* value = nullptr;
-    UINT length = 0;
-    const std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
-    if (!::VerQueryValueW(record.data(), path.c_str(), &value, &length) || length == 0) {
-        return L"(none)";
-    }
-    return static_cast<const wchar_t*>(value);
-}
-
 int PrintProgramFile(const wchar_t* program) {
     const DWORD size = ::GetFileVersionInfoSizeW(program, nullptr);
     std::vector<char> record(size);
@@ -87,7 +77,12 @@ int PrintProgramFile(const wchar_t* program) {
     }
     for (const wchar_t* name : {L"ProductName", L"ProductVersion", L"FileDescription",
                                 L"CompanyName", L"LegalCopyright"}) {
-        std::printf("%s=%s\n", Utf8(name).c_str(), Utf8(VersionValue(record, name)).c_str());
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+        void* value = nullptr;
+        UINT length = 0;
+        ::VerQueryValueW(record.data(), path.c_str(), &value, &length);
+        std::printf("%s=%s\n", Utf8(name).c_str(),
+                    length != 0 ? Utf8(static_cast<const wchar_t*>(value)).c_str() : "(none)");
     }
     HMODULE module = ::LoadLibraryExW(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     std::printf("icon sizes=");
@@ -106,11 +101,11 @@ int PrintProgramFile(const wchar_t* program) {
     }
     std::printf("\n");
     HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    const char* manifest =
-        found != nullptr ? static_cast<const char*>(::LockResource(::LoadResource(module, found)))
-                         : nullptr;
     const std::string text =
-        manifest != nullptr ? std::string(manifest, ::SizeofResource(module, found)) : "";
+        found != nullptr
+            ? std::string(static_cast<const char*>(::LockResource(::LoadResource(module, found))),
+                          ::SizeofResource(module, found))
+            : "";
     for (const char* setting : {"PerMonitorV2", "Microsoft.Windows.Common-Controls",
                                 "<activeCodePage", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
         std::printf("manifest %s=%s\n", setting,
@@ -126,9 +121,7 @@ int PrintClipboard() {
     HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
     const auto* text = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
     std::printf("%s\n", text != nullptr ? Utf8(text).c_str() : "");
-    if (text != nullptr) {
-        ::GlobalUnlock(data);
-    }
+    ::GlobalUnlock(data);  // nothing, where nothing was locked
     ::EmptyClipboard();
     ::CloseClipboard();
     return 0;
@@ -137,11 +130,9 @@ int PrintClipboard() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc > 1 && std::wstring_view(argv[1]) == L"--clipboard") {
-        return PrintClipboard();
-    }
     if (argc > 1) {
-        return PrintProgramFile(argv[1]);
+        return std::wstring_view(argv[1]) == L"--clipboard" ? PrintClipboard()
+                                                            : PrintProgramFile(argv[1]);
     }
     ::EnumWindows(PrintWindow, 0);
     std::fflush(stdout);

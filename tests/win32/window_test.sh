@@ -8,7 +8,15 @@ PROBE=$2
 table=$3
 scenario=$4
 source "$(dirname "$0")/wine_session.sh"
-map_japanese_fonts
+# A Japanese Windows has MS P Gothic, and a Japanese font for its message boxes; this prefix
+# has IPA P Gothic stand in for both (the message font is a LOGFONTW: -12 px, weight 400,
+# Shift-JIS, "IPAPGothic").
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+ipa=$(printf 'IPAPGothic' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+ipa=$ipa$(printf '%0*d' $((128 - ${#ipa})) 0)
+wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
+    /d "F4FFFFFF000000000000000000000000900100000000008000000000${ipa^^}" /f >/dev/null 2>&1
 
 # In a folder with a Japanese name, as a user's own tools folder may be.
 folder="$drive_c/users/山田/ツール"
@@ -41,7 +49,6 @@ await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible minimize $' >/dev/
 # of a control the scenario names: the first or second Edit, or the Button (option or push
 # button) with that caption; whether it has the focus (an option checked too).
 boxes() { probe | sed -n 's/^  Edit|\([^|]*\)|.*/\1/p' | paste -sd '|'; }
-boxes_are() { [ "$(boxes)" = "$1" ]; }
 line_of() {
     case $1 in
         Text1 | Text2) probe | grep '^  Edit|' | sed -n "${1#Text}p" ;;
@@ -58,6 +65,8 @@ take_clipboard() {
     clip=$(wine "$PROBE" --clipboard | tr -d '\r')
     [ -n "$clip" ]
 }
+# Waits for the text that $1 (the keys just pressed, and where) put on the clipboard.
+copied() { retry 50 take_clipboard || fail "$1 copied nothing"; }
 literal() { sed 's/[][\.*^$(){}?+|/]/\\&/g' <<<"$1"; }
 # Types as an input method would; xdotool types a character missing from the keyboard map by
 # mapping it to a spare key for a moment, and a program that reads the map late can miss it:
@@ -103,7 +112,7 @@ while IFS=$'\t' read -r -u 3 action expected; do
             # Ctrl+C copies the sentence whole: a shortened one with its number as typed.
             activate box
             xdotool key --clearmodifiers ctrl+c
-            retry 50 take_clipboard || fail "Ctrl+C in the box copied nothing"
+            copied "Ctrl+C in the box"
             if [[ $text == *…* ]]; then
                 [[ $clip == "${text%%…*}"*"${text#*…}" && ${#clip} -gt ${#text} &&
                     ($clip == *"${shown%%|*}"* || $clip == *"${shown#*|}"*) ]]
@@ -113,7 +122,7 @@ while IFS=$'\t' read -r -u 3 action expected; do
             up=true
             ;;
         boxes)
-            retry 200 boxes_are "$text" || fail "the boxes show $(boxes), not $text"
+            retry 200 eval '[ "$(boxes)" = "$text" ]' || fail "the boxes show $(boxes), not $text"
             shown=$text
             ;;
         nothing)
@@ -129,10 +138,9 @@ for _ in $(seq 20); do
     xdotool key --clearmodifiers Tab
 done
 xdotool key --clearmodifiers ctrl+c
-retry 50 take_clipboard || fail "Ctrl+C in Text2 copied nothing"
+copied "Ctrl+C in Text2"
 [ "$clip" = "${shown#*|}" ] || fail "Ctrl+C in Text2 copied $clip, not ${shown#*|}"
-kill "${pids[-1]}"
-settle
+stop_last
 
 echo "without table.csv: the table message first, then the window"
 rm "$folder/table.csv"
@@ -144,7 +152,7 @@ grep -q '^window TolvaneMainF|Tolvane|client 346x343|hidden' <<<"$seen" ||
     fail "the window showed before the table message: $seen"
 activate box
 xdotool key --clearmodifiers ctrl+Insert
-retry 50 take_clipboard || fail "Ctrl+Insert in the table message copied nothing"
+copied "Ctrl+Insert in the table message"
 [ "$clip" = "$table_message" ] || fail "Ctrl+Insert in the table message copied $clip"
 xdotool key --clearmodifiers Return
 await '^window TolvaneMainF\|Tolvane\|client 346x343\|visible' >/dev/null

@@ -22,63 +22,38 @@ wineserver -p
 wineboot -i >/dev/null 2>&1 </dev/null
 drive_c="$WINEPREFIX/drive_c"
 
-# Waits until no program runs in this prefix but Wine's own (those under C:\windows).
-settle() {
-    local running process
-    for _ in $(seq 600); do
-        running=
-        for process in /proc/[0-9]*; do
-            grep -qszxF "WINEPREFIX=$WINEPREFIX" "$process/environ" || continue
-            running+=$(tr '\0' ' ' <"$process/cmdline" 2>/dev/null | grep -E '^[A-Za-z]:\\' |
-                grep -viE '^c:\\windows\\' || true)
-        done
-        [ -z "$running" ] && return 0
-        sleep 0.1
+# The programs running in this prefix but Wine's own (those under C:\windows).
+programs() {
+    local process
+    for process in /proc/[0-9]*; do
+        grep -qszxF "WINEPREFIX=$WINEPREFIX" "$process/environ" || continue
+        tr '\0' ' ' <"$process/cmdline" 2>/dev/null | grep -E '^[A-Za-z]:\\' |
+            grep -viE '^c:\\windows\\' || true
     done
-    fail "still running: $running"
 }
-
-# A Japanese Windows has MS P Gothic, and a Japanese font for its message boxes; this prefix
-# has IPA P Gothic stand in for both (the message font is a LOGFONTW: -12 px, weight 400,
-# Shift-JIS, "IPAPGothic").
-map_japanese_fonts() {
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-        /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
-    local ipa
-    ipa=$(printf 'IPAPGothic' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
-    ipa=$ipa$(printf '%0*d' $((128 - ${#ipa})) 0)
-    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
-        /d "F4FFFFFF000000000000000000000000900100000000008000000000${ipa^^}" /f >/dev/null 2>&1
-}
+# Waits until none runs.
+settle() { retry 600 eval '[ -z "$(programs)" ]' || fail "still running: $(programs)"; }
+# Ends the program started last, and waits for it to be gone.
+stop_last() { kill "${pids[-1]}" && settle; }
 
 probe() { wine "$PROBE" | tr -d '\r'; }
 
 # Waits until the probe's output matches the extended regular expression $1; prints it.
+probe_matches() { seen=$(probe) && grep -Eq -- "$1" <<<"$seen"; }
 await() {
     local seen
-    for _ in $(seq 100); do
-        seen=$(probe)
-        if grep -Eq -- "$1" <<<"$seen"; then
-            printf '%s\n' "$seen"
-            return 0
-        fi
-        sleep 0.2
-    done
-    printf '%s\n' "$seen" >&2
-    fail "waited in vain for: $1"
+    retry 150 probe_matches "$1" || fail "waited in vain for: $1: $seen"
+    printf '%s\n' "$seen"
 }
 
 # Activates the calculator's window (346 x 343 inside) or, with "box", its message box, so
 # that the keys xdotool sends next go there.
+window_of() {
+    if [ "${1-}" = box ]; then ids=$(other_of "$(windows)"); else ids=$(main_of "$(windows)"); fi
+    [ -n "$ids" ]
+}
 activate() {
     local ids
-    for _ in $(seq 50); do
-        if [ "${1-}" = box ]; then ids=$(other_of "$(windows)"); else ids=$(main_of "$(windows)"); fi
-        if [ -n "$ids" ]; then
-            xdotool windowactivate --sync "${ids%%$'\n'*}" >/dev/null 2>&1 || true
-            return 0
-        fi
-        sleep 0.2
-    done
-    fail "no ${1:-calculator} window to activate"
+    retry 100 window_of "${1-}" || fail "no ${1:-calculator} window to activate"
+    xdotool windowactivate --sync "${ids%%$'\n'*}" >/dev/null 2>&1 || true
 }
