@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tariff/precision_traps.h"
 #include "runtime/val_of_text.h"
+#include "tariff/precision_traps.h"
 
 namespace tolvane::traps {
 namespace {
