@@ -119,6 +119,8 @@ TEST(EdgeColour, StandsOutFromTheWindowByTheContrastAsked) {
     EXPECT_DOUBLE_EQ(ContrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
     EXPECT_DOUBLE_EQ(ContrastRatio({90, 90, 90}, {90, 90, 90}), 1.0);
     EXPECT_NEAR(ContrastRatio({118, 118, 118}, {255, 255, 255}), 4.54, 0.01);
+    // A channel this dark is on sRGB's straight segment.
+    EXPECT_NEAR(ContrastRatio({10, 10, 10}, {0, 0, 0}), 1.0607, 0.0005);
     using Case = std::tuple<Rgb, Rgb, double, Rgb>;  // window, text, contrast, edge
     for (const auto& [window, text, contrast, edge] :
          {Case{{239, 239, 239}, {0, 0, 0}, kFrameContrast, {120, 120, 120}},
