@@ -38,8 +38,22 @@ TEST(FormLayout, EveryControlLiesInsideItsFrameAndEveryFrameInsideTheWindow) {
             EXPECT_EQ(twips % kTwipsPerPixelAt96Dpi, 0) << twips;
         }
     }
-    // The panels: minutes in frame 4, yen in frame 5, each with its button and label.
-    EXPECT_EQ(FrameOf({ControlArray::Text2, 0}) * 10 + FrameOf({ControlArray::Command1, 0}), 54u);
+    // Each option group in a frame of its own; the panels: minutes in frame 4, yen in frame 5,
+    // each with its button and label.
+    std::string frames;
+    for (const ControlRef control : {ControlRef{ControlArray::Option1, 2},
+                                     {ControlArray::Option2, 1},
+                                     {ControlArray::Option3, 3},
+                                     {ControlArray::Option4, 5},
+                                     {ControlArray::Text1, 0},
+                                     {ControlArray::Command1, 0},
+                                     {ControlArray::Label1, 0},
+                                     {ControlArray::Text2, 0},
+                                     {ControlArray::Command1, 1},
+                                     {ControlArray::Label1, 1}}) {
+        frames += std::to_string(FrameOf(control));
+    }
+    EXPECT_EQ(frames, "0123444555");
 }
 
 // Twips to pixels to the nearest, halves away from zero; at 96 DPI all exact. Inside its frame or
