@@ -55,10 +55,12 @@ CaptionExtent MeasureCaption(HDC dc, HFONT font, ControlRef control) {
     ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
     TEXTMETRICW text{};
     ::GetTextMetricsW(dc, &text);
-    // The underline's top, negative below the baseline, and its thickness; a font without
-    // outlines has none, and is taken to underline two pixels below the baseline.
+    // The underline's top, negative below the baseline, and its thickness, asked for only where
+    // there is an access key to underline: a font without outlines has none, and is taken to
+    // underline two pixels below the baseline.
     OUTLINETEXTMETRICW outline{};
-    const bool outlined = ::GetOutlineTextMetricsW(dc, sizeof outline, &outline) != 0;
+    const bool outlined = AccessKeyOf(PlacementOf(control).caption) != '\0' &&
+                          ::GetOutlineTextMetricsW(dc, sizeof outline, &outline) != 0;
     const Ink ink = InkOf(dc, shown);
     return {static_cast<double>(extent.cx),
             static_cast<double>(text.tmAscent),
