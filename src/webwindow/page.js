@@ -48,7 +48,8 @@ const tolvanePageLibrary = {
       });
     },
 
-    // Each kind by name (its class in the stylesheet too): its element, from the control's spec.
+    // Each kind by name (its class in the stylesheet too): its element, made from what the face
+    // asked for.
     kinds: {
       frame: function(id, caption) {
         const frame = document.createElement('fieldset');
